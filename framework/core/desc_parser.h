@@ -1,0 +1,18 @@
+// Parser of description text: one root object with its properties and child objects.
+#pragma once
+
+#include <string_view>
+
+#include "framework/core/desc_tree.h"
+
+namespace fw::desc {
+
+// Nesting of objects, lists and collections deeper than this is rejected.
+constexpr int kMaxNesting = 100;
+
+// Parses the text of one root object. Throws fw::ParseError ("<what> on line <n>") on the first
+// syntax error. Line ends may be CR LF, LF or CR, mixed; text after the root's "end" other than
+// blanks is an error.
+Object Parse(std::string_view text);
+
+}  // namespace fw::desc
