@@ -1,0 +1,87 @@
+#include "framework/core/component.h"
+
+#include <algorithm>
+
+#include "framework/core/error.h"
+#include "framework/core/text_util.h"
+
+namespace fw {
+
+const ClassInfo& Component::StaticClass() {
+  static const PropInfo kProps[] = {
+      IntProp<&Component::Tag, &Component::SetTag>("Tag", 0),
+  };
+  static const ClassInfo info = MakeClass<Component, Persistent>("TComponent", kProps);
+  return info;
+}
+
+Component::Component(Component* owner) {
+  if (owner) owner->Insert(this);
+}
+
+Component::~Component() {
+  state_ |= kDestroying;
+  DestroyComponents();
+  if (owner_) owner_->Remove(this);
+}
+
+void Component::DestroyComponents() {
+  while (!components_.empty()) {
+    Component* last = components_.back();
+    Remove(last);
+    delete last;
+  }
+}
+
+void Component::SetName(const std::string& name) {
+  if (name == name_) return;
+  if (!name.empty() && !IsIdentifier(name)) throw Error("'" + name + "' is not a valid component name");
+  if (!name.empty() && owner_) {
+    Component* other = owner_->FindComponent(name);
+    if (other && other != this) throw Error("A component named " + name + " already exists");
+  }
+  name_ = name;
+}
+
+void Component::SetOwner(Component* owner) {
+  if (owner == owner_) return;
+  if (owner_) owner_->Remove(this);
+  if (owner) owner->Insert(this);
+}
+
+Component* Component::FindComponent(std::string_view name) const {
+  if (name.empty()) return nullptr;
+  for (Component* c : components_)
+    if (SameText(c->name_, name)) return c;
+  return nullptr;
+}
+
+void Component::Notification(Component* component, Operation operation) {
+  // Iterate over a copy: a receiver may destroy or move components while it is told.
+  std::vector<Component*> owned = components_;
+  for (Component* c : owned)
+    if (std::find(components_.begin(), components_.end(), c) != components_.end())
+      c->Notification(component, operation);
+}
+
+void Component::GetChildren(std::vector<Component*>& children, Component* root) const {
+  if (root != this) return;
+  for (Component* c : components_)
+    if (!c->HasParent()) children.push_back(c);
+}
+
+void Component::Insert(Component* component) {
+  components_.push_back(component);
+  component->owner_ = this;
+  Notification(component, Operation::Insert);
+}
+
+void Component::Remove(Component* component) {
+  auto it = std::find(components_.begin(), components_.end(), component);
+  if (it == components_.end()) return;
+  components_.erase(it);
+  component->owner_ = nullptr;
+  Notification(component, Operation::Remove);
+}
+
+}  // namespace fw

@@ -1,0 +1,19 @@
+// The root of every class that has published properties.
+#pragma once
+
+#include "framework/core/class_info.h"
+
+namespace fw {
+
+class Persistent {
+ public:
+  Persistent() = default;
+  Persistent(const Persistent&) = delete;
+  Persistent& operator=(const Persistent&) = delete;
+  virtual ~Persistent() = default;
+
+  static const ClassInfo& StaticClass();
+  virtual const ClassInfo& Class() const { return StaticClass(); }
+};
+
+}  // namespace fw

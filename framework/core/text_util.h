@@ -1,0 +1,15 @@
+// Small text helpers shared by the platform-free code.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+// Compares without regard to ASCII case, as names in description text are compared.
+bool SameText(std::string_view a, std::string_view b);
+
+// True for a Pascal-style identifier: a letter or "_", then letters, digits or "_".
+bool IsIdentifier(std::string_view s);
+
+}  // namespace fw
