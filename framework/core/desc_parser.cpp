@@ -231,6 +231,10 @@ class Parser {
 
 }  // namespace
 
-Object Parse(std::string_view text) { return Parser(text).ParseRoot(); }
+Object Parse(std::string_view text) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
+  return Parser(text).ParseRoot();
+}
 
 }  // namespace fw::desc

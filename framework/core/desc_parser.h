@@ -11,8 +11,8 @@ namespace fw::desc {
 constexpr int kMaxNesting = 100;
 
 // Parses the text of one root object. Throws fw::ParseError ("<what> on line <n>") on the first
-// syntax error. Line ends may be CR LF, LF or CR, mixed; text after the root's "end" other than
-// blanks is an error.
+// syntax error. Line ends may be CR LF, LF or CR, mixed; a leading UTF-8 byte-order mark is
+// skipped; text after the root's "end" other than blanks is an error.
 Object Parse(std::string_view text);
 
 }  // namespace fw::desc
