@@ -1,0 +1,145 @@
+// Controls: components with a place on a parent window. TControl is the base of all of them;
+// graphic controls (labels, bevels, speed buttons) have no window of their own and are drawn
+// by their parent, which also routes the mouse to them.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/core/component.h"
+#include "framework/core/method.h"
+#include "framework/win32/colors.h"
+#include "framework/win32/font.h"
+
+namespace fw {
+
+class TWinControl;
+class TPopupMenu;
+
+enum TAlign : int { alNone, alTop, alBottom, alLeft, alRight, alClient };
+extern const EnumType kAlignType;
+enum TAlignment : int { taLeftJustify, taRightJustify, taCenter };
+extern const EnumType kAlignmentType;
+
+enum class MouseButton { Left, Right, Middle };
+
+class TControl : public Component {
+ public:
+  FW_CLASS()
+
+  explicit TControl(Component* owner);
+  ~TControl() override;
+
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* parent);
+  // The outermost parent (the form a control stands on); the control itself if it has none.
+  TControl* TopLevel();
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+  void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+  void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+  void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  RECT BoundsRect() const { return RECT{left_, top_, left_ + width_, top_ + height_}; }
+  virtual RECT ClientRect() const { return RECT{0, 0, width_, height_}; }
+  POINT ClientToScreen(POINT p) const;
+
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign align);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  // True when this control and every parent up to the form are visible (enabled).
+  bool Showing() const;
+  bool EnabledInTree() const;
+
+  // The text of the control: a caption, or what an edit box holds.
+  virtual std::string Text() const { return text_; }
+  void SetText(const std::string& text);
+  std::string Caption() const { return Text(); }
+  void SetCaption(const std::string& text) { SetText(text); }
+
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint) { hint_ = hint; }
+  bool ShowHint() const;
+  void SetShowHint(bool show);
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool parent);
+
+  TFont* Font() { return &font_; }
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool parent);
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
+
+  Method onClick;
+  virtual void Click() { onClick(this); }
+
+  // Mouse input, in client coordinates. A windowed control gets it from its window; a graphic
+  // control from its parent.
+  virtual void MouseDown(MouseButton, int /*x*/, int /*y*/) {}
+  virtual void MouseMove(int /*x*/, int /*y*/) {}
+  virtual void MouseUp(MouseButton, int /*x*/, int /*y*/) {}
+
+  virtual void Invalidate();
+
+  // Nesting in description text: a control is written inside its parent.
+  bool HasParent() const override { return true; }
+  Component* ParentComponent() const override;
+  void SetParentComponent(Component* parent) override;
+  void Notification(Component* component, Operation operation) override;
+
+  // Called by the parent when its font or hint setting changes.
+  void ParentFontChanged();
+
+ protected:
+  virtual void BoundsChanged() {}
+  virtual void TextChanged() { Invalidate(); }
+  virtual void EnabledChanged() { Invalidate(); }
+  virtual void VisibleChanged() {}
+  virtual void FontChanged() { Invalidate(); }
+  virtual void ColorChanged() { Invalidate(); }
+  // Lets a class hold its text elsewhere (an edit box's window).
+  virtual void StoreText(const std::string& text) { text_ = text; }
+
+ private:
+  bool IsFontStored() const { return !parentFont_; }
+  bool IsShowHintStored() const { return !parentShowHint_; }
+
+  TWinControl* parent_ = nullptr;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  TAlign align_ = alNone;
+  bool visible_ = true, enabled_ = true;
+  std::string text_, hint_;
+  bool showHint_ = false, parentShowHint_ = true;
+  TFont font_;
+  bool parentFont_ = true, adoptingFont_ = false;
+  TColor color_ = clBtnFace;
+  TPopupMenu* popupMenu_ = nullptr;
+};
+
+// A control drawn on its parent's window.
+class TGraphicControl : public TControl {
+ public:
+  FW_CLASS()
+  using TControl::TControl;
+
+  virtual void Paint(HDC dc) = 0;
+  void Invalidate() override;
+
+ protected:
+  void BoundsChanged() override;
+  void VisibleChanged() override;
+};
+
+}  // namespace fw
