@@ -1,0 +1,13 @@
+#include "store/binary_rows.h"
+
+namespace store {
+
+void BinaryRowsFile::WriteRows(const std::string& section, const std::vector<std::string>& rows) {
+  rows_.WriteRows(section, rows);
+}
+
+std::vector<std::string> BinaryRowsFile::ReadRows(const std::string& section) {
+  return rows_.ReadRows(section);
+}
+
+}  // namespace store

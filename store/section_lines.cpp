@@ -1,0 +1,55 @@
+#include "store/section_lines.h"
+
+namespace store {
+
+namespace {
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+bool SplitEntry(std::string_view line, EntryParts& parts) {
+  const size_t eq = line.find('=');
+  if (eq == std::string_view::npos) return false;
+  parts.key = line.substr(0, eq);
+  parts.value = line.substr(eq + 1);
+  return true;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
+}
+
+void PutSectionLine(std::vector<std::string>& lines, std::string_view key, std::string_view value) {
+  for (auto it = lines.begin(); it != lines.end(); ++it) {
+    EntryParts parts;
+    if (!SplitEntry(*it, parts) || !EqualsNoCase(parts.key, key)) continue;
+    if (value.empty()) {
+      lines.erase(it);
+    } else {
+      *it = std::string(key) + "=" + std::string(value);
+    }
+    return;
+  }
+  if (!value.empty()) lines.push_back(std::string(key) + "=" + std::string(value));
+}
+
+std::string QuoteProfileValue(std::string_view value) {
+  if (!value.empty() && value.front() == '\'') return "'" + std::string(value) + "'";
+  return std::string(value);
+}
+
+std::string_view UnquoteProfileValue(std::string_view value) {
+  while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
+  while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
+  if (value.size() >= 2 && (value.front() == '\'' || value.front() == '"') && value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+}  // namespace store

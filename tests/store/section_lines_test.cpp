@@ -1,0 +1,89 @@
+#include "store/section_lines.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/core/error.h"
+#include "store/memory_sections.h"
+#include "store/section_binary_rows.h"
+
+namespace store {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(SectionLinesTest, PutReplacesInPlaceWithoutRegardToCase) {
+  Lines lines;
+  PutSectionLine(lines, "CheckBox1.Checked", "False");
+  PutSectionLine(lines, "IntEdit1.Text", "'1'");
+  PutSectionLine(lines, "checkbox1.checked", "True");
+  EXPECT_EQ(lines, (Lines{"checkbox1.checked=True", "IntEdit1.Text='1'"}));
+  // An empty value adds nothing and takes out the line it would replace.
+  PutSectionLine(lines, "Edit1.Text", "");
+  PutSectionLine(lines, "CHECKBOX1.CHECKED", "");
+  EXPECT_EQ(lines, (Lines{"IntEdit1.Text='1'"}));
+}
+
+TEST(SectionLinesTest, ProfileQuoting) {
+  EXPECT_EQ(QuoteProfileValue("'1'"), "''1''");
+  EXPECT_EQ(QuoteProfileValue("'a'#39"), "''a'#39'");
+  EXPECT_EQ(QuoteProfileValue("False"), "False");
+  EXPECT_EQ(QuoteProfileValue(""), "");
+  EXPECT_EQ(UnquoteProfileValue("''1''"), "'1'");
+  EXPECT_EQ(UnquoteProfileValue("\"x\""), "x");
+  EXPECT_EQ(UnquoteProfileValue("'x\""), "'x\"");
+  EXPECT_EQ(UnquoteProfileValue("'"), "'");
+  EXPECT_EQ(UnquoteProfileValue("  False "), "False");
+  // Every value the encoding produces reads back as written.
+  for (const char* value : {"'1'", "'it'#39's'", "#13#10'x'", "'a'#13", "[]", "''", "'", "{0A}"}) {
+    EXPECT_EQ(UnquoteProfileValue(QuoteProfileValue(value)), value);
+  }
+}
+
+TEST(MemorySectionsTest, BehavesLikeAProfileFile) {
+  MemorySections sections;
+  sections.WriteSection("Zelt.ini", "settings",
+                        {"IntEdit1.Text='1'", "CheckBox1.Checked=False", "no equals sign",
+                         "Edit1.Text=", "checkbox1.checked=True", "Tag=1"});
+  EXPECT_EQ(sections.StoredLines("zelt.INI", "Settings"),
+            (Lines{"IntEdit1.Text=''1''", "CheckBox1.Checked=True", "Edit1.Text=", "Tag=1"}));
+  EXPECT_EQ(sections.ReadSection("Zelt.ini", "settings"),
+            (Lines{"IntEdit1.Text='1'", "CheckBox1.Checked=True", "Tag=1"}));
+  // A write replaces the whole section and leaves others alone.
+  sections.WriteSection("Zelt.ini", "other", {"A=1"});
+  sections.WriteSection("Zelt.ini", "settings", {"B=2"});
+  EXPECT_EQ(sections.ReadSection("Zelt.ini", "settings"), (Lines{"B=2"}));
+  EXPECT_EQ(sections.ReadSection("Zelt.ini", "other"), (Lines{"A=1"}));
+  EXPECT_TRUE(sections.ReadSection("Missing.ini", "settings").empty());
+  EXPECT_EQ(sections.WriteCount(), 3);
+  EXPECT_EQ(sections.ReadCount(), 4);
+
+  sections.FailWrites(true);
+  try {
+    sections.WriteSection("Zelt.ini", "settings", {});
+    FAIL();
+  } catch (const fw::Error& e) {
+    EXPECT_STREQ(e.what(), "Unable to write to Zelt.ini");
+  }
+}
+
+TEST(MemorySectionsTest, RegistryLikeKeepsValuesAsTheyAre) {
+  MemorySections sections(MemorySections::Quoting::kNone);
+  sections.WriteSection("Software\\Gorvale", "settings", {"IntEdit1.Text='1'", "Hint= x "});
+  EXPECT_EQ(sections.StoredLines("Software\\Gorvale", "settings"), (Lines{"IntEdit1.Text='1'", "Hint= x "}));
+  EXPECT_EQ(sections.ReadSection("Software\\Gorvale", "settings"), (Lines{"IntEdit1.Text='1'", "Hint= x "}));
+}
+
+TEST(SectionBinaryRowsTest, RowsComeBackInOrderAndAWriteReplacesThem) {
+  MemorySections sections;
+  SectionBinaryRows rows(sections, "Zelt.bin");
+  rows.WriteRows("frmMain.Image1.Picture.Data", {"00FF", "ABCD", "12"});
+  EXPECT_EQ(sections.StoredLines("Zelt.bin", "frmMain.Image1.Picture.Data"),
+            (Lines{"I0=00FF", "I1=ABCD", "I2=12"}));
+  EXPECT_EQ(rows.ReadRows("frmMain.Image1.Picture.Data"), (Lines{"00FF", "ABCD", "12"}));
+  rows.WriteRows("frmMain.Image1.Picture.Data", {"EE"});
+  EXPECT_EQ(rows.ReadRows("frmMain.Image1.Picture.Data"), (Lines{"EE"}));
+  EXPECT_TRUE(rows.ReadRows("frmMain.Missing").empty());
+}
+
+}  // namespace
+}  // namespace store
