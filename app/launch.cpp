@@ -1,0 +1,26 @@
+#include "app/launch.h"
+
+#include "app/batch_file.h"
+#include "app/batch_line.h"
+#include "app/shell_open.h"
+
+namespace gv {
+
+void Launch(const LaunchOptions& options, const LaunchSteps& steps) {
+  LaunchIn(ProgramDirectory(), options, steps);
+}
+
+void LaunchIn(const std::string& program_dir, const LaunchOptions& options, const LaunchSteps& steps) {
+  const std::string batch_path = program_dir + kBatchFileName;
+  RemoveFileIfPresent(batch_path);
+  const std::string line = BuildBatchLine(options);
+  WriteBatchFile(batch_path, line);
+  if (steps.save_) steps.save_();
+  // The bare file name: the shell finds it in the working directory, where the command
+  // interpreter then looks for the game program too.
+  const ShellOpener open = steps.shell_open_ ? steps.shell_open_ : ShellOpener(ShellOpenFile);
+  open(steps.owner_, kBatchFileName, "", program_dir, SW_SHOW);
+  if (steps.close_) steps.close_();
+}
+
+}  // namespace gv
