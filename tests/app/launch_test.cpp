@@ -1,0 +1,177 @@
+// The order of the launch steps and where a failure stops it, with the shell call recorded;
+// and the error box a failed launch ends in.
+#include "app/launch.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+#include "app/batch_file.h"
+#include "app/batch_line.h"
+#include "framework/core/error.h"
+#include "framework/win32/error_box.h"
+#include "tests/app/scratch_dir.h"
+
+namespace gv {
+namespace {
+
+using test::ReadFileBytes;
+using test::ScratchDir;
+
+struct ShellCall {
+  HWND owner_;
+  std::string file_, params_, dir_;
+  int show_;
+};
+
+// Records the steps as they happen; the save step also checks the batch file is complete.
+class StepRecorder {
+ public:
+  LaunchSteps Steps(const std::string& dir) {
+    LaunchSteps steps;
+    steps.owner_ = reinterpret_cast<HWND>(0x1234);
+    steps.save_ = [this, dir] {
+      order_.push_back("save");
+      batch_at_save_ = ReadFileBytes(dir + kBatchFileName);
+      if (fail_save_) throw fw::IoError("Disk full", ERROR_DISK_FULL);
+    };
+    steps.close_ = [this] { order_.push_back("close"); };
+    steps.shell_open_ = [this](HWND owner, const std::string& file, const std::string& params,
+                               const std::string& in, int show) {
+      order_.push_back("shell");
+      calls_.push_back({owner, file, params, in, show});
+    };
+    return steps;
+  }
+
+  std::vector<std::string> order_;
+  std::vector<ShellCall> calls_;
+  std::string batch_at_save_;
+  bool fail_save_ = false;
+};
+
+LaunchOptions SomeOptions() {
+  LaunchOptions o;
+  o.skill_ = "2";
+  o.player_name_ = "a b";
+  o.shirt_ = o.trousers_ = "3";
+  o.map_ = "e1m1";
+  return o;
+}
+
+TEST(Launch, WritesTheFileThenSavesThenOpensItThenCloses) {
+  ScratchDir dir;
+  const std::string bytes = BuildBatchLine(SomeOptions()) + "\r\n";
+  StepRecorder recorder;
+  LaunchIn(dir.Path(), SomeOptions(), recorder.Steps(dir.Path()));
+
+  EXPECT_EQ(recorder.order_, (std::vector<std::string>{"save", "shell", "close"}));
+  EXPECT_EQ(recorder.batch_at_save_, bytes);
+  ASSERT_EQ(recorder.calls_.size(), 1u);
+  const ShellCall& call = recorder.calls_[0];
+  EXPECT_EQ(call.owner_, reinterpret_cast<HWND>(0x1234));
+  EXPECT_EQ(call.file_, "Gorvale.bat");
+  EXPECT_EQ(call.params_, "");
+  EXPECT_EQ(call.dir_, dir.Path());
+  EXPECT_EQ(call.show_, SW_SHOW);
+}
+
+TEST(Launch, FailedWriteStopsBeforeSaveShellAndClose) {
+  ScratchDir dir;
+  const std::string obstacle = dir.Path() + kBatchFileName;
+  ASSERT_TRUE(::CreateDirectoryA(obstacle.c_str(), nullptr));
+  StepRecorder recorder;
+  EXPECT_THROW(LaunchIn(dir.Path(), SomeOptions(), recorder.Steps(dir.Path())), fw::IoError);
+  EXPECT_TRUE(recorder.order_.empty());
+
+  // Once the obstacle is gone, the next press writes what the first one would have.
+  ASSERT_TRUE(::RemoveDirectoryA(obstacle.c_str()));
+  LaunchIn(dir.Path(), SomeOptions(), recorder.Steps(dir.Path()));
+  EXPECT_EQ(ReadFileBytes(obstacle), BuildBatchLine(SomeOptions()) + "\r\n");
+  EXPECT_EQ(recorder.order_, (std::vector<std::string>{"save", "shell", "close"}));
+}
+
+TEST(Launch, FailedSaveStopsBeforeTheShell) {
+  ScratchDir dir;
+  StepRecorder recorder;
+  recorder.fail_save_ = true;
+  EXPECT_THROW(LaunchIn(dir.Path(), SomeOptions(), recorder.Steps(dir.Path())), fw::IoError);
+  EXPECT_EQ(recorder.order_, std::vector<std::string>{"save"});
+}
+
+// What the watcher saw of the dialog box the given thread showed.
+struct BoxSeen {
+  HWND box_ = nullptr;
+  std::string title_;
+  std::string text_;
+  bool has_icon_ = false;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
+  char cls[16] = "";
+  ::GetClassNameA(window, cls, sizeof cls);
+  if (lstrcmpA(cls, "#32770") != 0) return TRUE;
+  reinterpret_cast<BoxSeen*>(param)->box_ = window;
+  return FALSE;
+}
+
+BOOL CALLBACK ReadBoxChild(HWND child, LPARAM param) {
+  auto* seen = reinterpret_cast<BoxSeen*>(param);
+  char cls[16] = "";
+  ::GetClassNameA(child, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Static") != 0) return TRUE;
+  if (::SendMessageA(child, STM_GETICON, 0, 0)) {
+    seen->has_icon_ = true;
+  } else {
+    char text[256] = "";
+    ::GetWindowTextA(child, text, sizeof text);
+    if (text[0]) seen->text_ = text;
+  }
+  return TRUE;
+}
+
+// Waits for a dialog box of `thread`, reads its title, text and icon, and presses OK.
+BoxSeen WatchForBox(DWORD thread) {
+  BoxSeen seen;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!seen.box_ && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ::EnumThreadWindows(thread, FindDialog, reinterpret_cast<LPARAM>(&seen));
+  }
+  if (!seen.box_) return seen;
+  char title[256] = "";
+  ::GetWindowTextA(seen.box_, title, sizeof title);
+  seen.title_ = title;
+  ::EnumChildWindows(seen.box_, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
+  ::PostMessageA(seen.box_, WM_COMMAND, IDOK, 0);
+  return seen;
+}
+
+TEST(Launch, FailureIsReportedInTheErrorBox) {
+  ScratchDir dir;
+  ASSERT_TRUE(::CreateDirectoryA((dir.Path() + kBatchFileName).c_str(), nullptr));
+  StepRecorder recorder;
+  std::string text;
+  try {
+    LaunchIn(dir.Path(), SomeOptions(), recorder.Steps(dir.Path()));
+  } catch (const std::exception& e) {
+    text = fw::ErrorText(e);
+    BoxSeen seen;
+    const DWORD thread = ::GetCurrentThreadId();
+    std::thread watcher([&seen, thread] { seen = WatchForBox(thread); });
+    fw::ShowErrorBox(nullptr, "OEM Gorvale FE", e.what());
+    watcher.join();
+    ASSERT_NE(seen.box_, nullptr);
+    EXPECT_EQ(seen.title_, "OEM Gorvale FE");
+    EXPECT_EQ(seen.text_, "File access denied.");
+    EXPECT_TRUE(seen.has_icon_);
+  }
+  EXPECT_EQ(text, "File access denied.");
+}
+
+}  // namespace
+}  // namespace gv

@@ -1,0 +1,127 @@
+// End to end through the real shell and command interpreter: the launch writes Gorvale.bat
+// beside a stand-in game program, the shell runs it, and the stand-in records its command line.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+#include "app/batch_file.h"
+#include "app/batch_line.h"
+#include "app/launch.h"
+#include "tests/app/scratch_dir.h"
+
+namespace gv {
+namespace {
+
+using test::FileExists;
+using test::ReadFileBytes;
+using test::ScratchDir;
+
+// The stand-in's record, or "" when none turned up within the time allowed.
+std::string AwaitRecord(const std::string& dir) {
+  const std::string path = dir + "command-line.txt";
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (FileExists(path)) return ReadFileBytes(path);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return "";
+}
+
+// What the stand-in received for `options`, launched from `dir` under its executable's name.
+std::string LaunchAndRecord(const ScratchDir& dir, const LaunchOptions& options) {
+  const std::string stand_in = ProgramDirectory() + "quake.exe";
+  const std::string exe = dir.Path() + ChooseExecutable(options);
+  EXPECT_TRUE(::CopyFileA(stand_in.c_str(), exe.c_str(), FALSE)) << exe;
+  std::vector<std::string> order;
+  LaunchSteps steps;
+  steps.save_ = [&order] { order.push_back("save"); };
+  steps.close_ = [&order] { order.push_back("close"); };
+  LaunchIn(dir.Path(), options, steps);
+  EXPECT_EQ(order, (std::vector<std::string>{"save", "close"}));
+  const std::string record = AwaitRecord(dir.Path());
+  std::printf("[ record   ] %s\n", record.c_str());
+  // Let the command interpreter finish before the folder goes.
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  return record;
+}
+
+// The game receives the batch line itself: program name and arguments, byte for byte.
+void ExpectReceivedAsWritten(const std::string& record, const LaunchOptions& options) {
+  ASSERT_FALSE(record.empty()) << "the stand-in was not started";
+  EXPECT_EQ(record, BuildBatchLine(options));
+}
+
+LaunchOptions DesignDefaults() {
+  LaunchOptions o;
+  o.deathmatch_ = o.mode_max_ = true;
+  o.skill_ = o.shirt_ = o.trousers_ = o.game_mode_value_ = "1";
+  return o;
+}
+
+TEST(ShellLaunch, DesignDefaultsReachTheGame) {
+  ScratchDir dir;
+  const LaunchOptions options = DesignDefaults();
+  ExpectReceivedAsWritten(LaunchAndRecord(dir, options), options);
+}
+
+TEST(ShellLaunch, QuotedNamesWithBlanksArriveUnchanged) {
+  ScratchDir dir("Games And Stuff");
+  LaunchOptions options = DesignDefaults();
+  options.player_name_ = "a b";
+  options.hostname_on_ = true;
+  options.hostname_ = "my server";
+  options.map_ = "e1m1";
+  const std::string record = LaunchAndRecord(dir, options);
+  ExpectReceivedAsWritten(record, options);
+  EXPECT_NE(record.find(" +name \"a b\" +color"), std::string::npos);
+}
+
+TEST(ShellLaunch, GlQuakeFromAProgramDirectoryLongerThan80) {
+  ScratchDir dir("Quake Front End Folder\\with a second level of nesting\\and a third one here");
+  ASSERT_GT(dir.Path().size(), 80u);
+  LaunchOptions options = DesignDefaults();
+  options.using_glquake_ = options.resolution_on_ = true;
+  options.width_ = "640";
+  options.height_ = "480";
+  options.bpp_ = "16";
+  options.extra_ = " -nomouse";
+  ExpectReceivedAsWritten(LaunchAndRecord(dir, options), options);
+}
+
+TEST(ShellLaunch, ProgramDirectoryLongerThan200) {
+  ScratchDir dir(std::string(60, 'a') + "\\" + std::string(60, 'b') + "\\" + std::string(60, 'c'));
+  ASSERT_GT(dir.Path().size(), 200u);
+  LaunchOptions options = DesignDefaults();
+  options.player_name_ = "far away";
+  options.map_ = "start";
+  ExpectReceivedAsWritten(LaunchAndRecord(dir, options), options);
+}
+
+TEST(ShellLaunch, PercentInANameArrivesOnce) {
+  ScratchDir dir;
+  LaunchOptions options = DesignDefaults();
+  options.player_name_ = "50% 100%";
+  EXPECT_EQ(LaunchAndRecord(dir, options),
+            "quake.exe +skill 1 +name \"50% 100%\" +color 1 1 +deathmatch 1 -game gorvale +map ");
+}
+
+// The product path: the program directory is the test's own, where the stand-in was built.
+TEST(ShellLaunch, LaunchRunsTheGameBesideTheProgram) {
+  const std::string dir = ProgramDirectory();
+  ::DeleteFileA((dir + "command-line.txt").c_str());
+  LaunchOptions options = DesignDefaults();
+  options.map_ = "e1m2";
+  Launch(options, LaunchSteps());
+  const std::string record = AwaitRecord(dir);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ::DeleteFileA((dir + "command-line.txt").c_str());
+  ::DeleteFileA((dir + kBatchFileName).c_str());
+  ExpectReceivedAsWritten(record, options);
+}
+
+}  // namespace
+}  // namespace gv
