@@ -1,0 +1,70 @@
+// The component model: ownership, names, removal notification, class registry and property
+// tables.
+#include <gtest/gtest.h>
+
+#include "framework/core/class_info.h"
+#include "framework/core/error.h"
+#include "tests/framework/core/test_components.h"
+
+namespace fw::testing {
+namespace {
+
+TEST(Component, OwnerDestroysWhatItOwnsAndTellsTheOthers) {
+  auto* root = new TWidget(nullptr);
+  auto* a = new TWidget(root);
+  auto* b = new TWidget(root);
+  a->SetName("A");
+  b->SetName("B");
+  a->SetBuddy(b);
+  delete b;
+  EXPECT_EQ(root->Components().size(), 1u);
+  EXPECT_EQ(a->Buddy(), nullptr) << "the reference to the destroyed component is dropped";
+  EXPECT_EQ(root->removed, std::vector<std::string>{"B"});
+  EXPECT_EQ(a->removed, std::vector<std::string>{"B"});
+  delete root;  // frees A too; ASan reports a leak otherwise
+}
+
+TEST(Component, NamesAreUniqueAmongSiblingsAndFoundWithoutCase) {
+  TWidget root(nullptr);
+  auto* a = new TWidget(&root);
+  a->SetName("CheckBox1");
+  EXPECT_EQ(root.FindComponent("checkbox1"), a);
+  EXPECT_EQ(root.FindComponent(""), nullptr);
+  auto* b = new TWidget(&root);
+  EXPECT_THROW(b->SetName("CHECKBOX1"), Error);
+  EXPECT_THROW(b->SetName("1abc"), Error);
+  b->SetName("CheckBox2");
+  EXPECT_EQ(root.FindComponent("CHECKBOX2"), b);
+}
+
+TEST(ClassRegistry, FindsClassesByNameWithoutCase) {
+  RegisterTestClasses();
+  ASSERT_NE(FindClass("twidget"), nullptr);
+  EXPECT_STREQ(FindClass("TBOARD")->name, "TBoard");
+  EXPECT_TRUE(FindClass("TBoard")->InheritsFrom(TWidget::StaticClass()));
+  EXPECT_EQ(FindClass("TNoSuchThing"), nullptr);
+}
+
+TEST(PropertyTable, InheritedRowsComeFirstAndRedeclaredRowsKeepTheirPlace) {
+  std::vector<const PropInfo*> rows = TBoard::StaticClass().Properties();
+  ASSERT_GE(rows.size(), 3u);
+  EXPECT_STREQ(rows[0]->name, "Tag");
+  EXPECT_STREQ(rows[1]->name, "Count");
+  EXPECT_EQ(rows[1], &TBoard::StaticClass().props[0]) << "the derived row replaces the base row in place";
+  EXPECT_EQ(TBoard::StaticClass().FindProperty("caption"), TWidget::StaticClass().FindProperty("Caption"));
+  EXPECT_EQ(TBoard::StaticClass().FindProperty("Nope"), nullptr);
+  EXPECT_NE(TBoard::StaticClass().FindMethod("PING"), nullptr);
+}
+
+TEST(PropertyTable, DefaultsAndStoredRules) {
+  TWidget w(nullptr);
+  const ClassInfo& c = TWidget::StaticClass();
+  EXPECT_TRUE(c.FindProperty("Flag")->HasDefaultValue(&w));
+  w.SetFlag(true);
+  EXPECT_FALSE(c.FindProperty("Flag")->HasDefaultValue(&w));
+  EXPECT_FALSE(c.FindProperty("Hidden")->IsStored(&w));
+  EXPECT_TRUE(c.FindProperty("Caption")->HasDefaultValue(&w));
+}
+
+}  // namespace
+}  // namespace fw::testing
