@@ -1,0 +1,149 @@
+#include "framework/win32/bitmap.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace fw {
+
+namespace {
+
+// Ternary raster operation "DSPDxax": the brush where the source is white, the destination
+// where it is black.
+constexpr DWORD kRopBrushThroughMask = 0x00E20746;
+
+BITMAPINFO TopDownInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// A monochrome bitmap with 1 bits where keep(pixel) holds.
+template <class Keep>
+HBITMAP MakeMono(const BmpImage& image, Keep keep) {
+  size_t stride = (static_cast<size_t>(image.width) + 15) / 16 * 2;  // rows of whole 16-bit words
+  std::vector<BYTE> bits(stride * image.height, 0);
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x)
+      if (keep(image.At(x, y))) bits[y * stride + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
+  return CreateBitmap(image.width, image.height, 1, 1, bits.data());
+}
+
+bool IsDark(uint32_t rgb) {
+  unsigned r = rgb >> 16 & 0xFF, g = rgb >> 8 & 0xFF, b = rgb & 0xFF;
+  return r * 299 + g * 587 + b * 114 < 192 * 1000;
+}
+
+}  // namespace
+
+const ClassInfo& TBitmap::StaticClass() {
+  static const PropInfo kProps[] = {
+      BinaryProp<&TBitmap::Data, &TBitmap::SetData>("Data"),
+  };
+  static const ClassInfo info = MakeClass<TBitmap, Persistent>("TBitmap", kProps);
+  return info;
+}
+
+TBitmap::~TBitmap() { FreeGdiObjects(); }
+
+void TBitmap::SetData(const std::string& data) {
+  if (data == data_) return;
+  data_ = data;
+  image_ = DecodeBmp(data_);
+  FreeGdiObjects();
+  if (onChange) onChange();
+}
+
+void TBitmap::SetImage(const BmpImage& image) { SetData(EncodeBmp(image)); }
+
+uint32_t TBitmap::TransparentColor() const { return Empty() ? 0 : image_.At(0, image_.height - 1); }
+
+void TBitmap::Draw(HDC dc, int x, int y) const { StretchDraw(dc, RECT{x, y, x + Width(), y + Height()}); }
+
+void TBitmap::StretchDraw(HDC dc, const RECT& dest) const {
+  if (Empty()) return;
+  BITMAPINFO info = TopDownInfo(Width(), Height());
+  int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
+  StretchDIBits(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, 0, 0, Width(),
+                Height(), image_.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+  SetStretchBltMode(dc, oldMode);
+}
+
+bool TBitmap::ClipFrame(RECT& frame) const {
+  frame.left = std::max<LONG>(frame.left, 0);
+  frame.top = std::max<LONG>(frame.top, 0);
+  frame.right = std::min<LONG>(frame.right, Width());
+  frame.bottom = std::min<LONG>(frame.bottom, Height());
+  return frame.left < frame.right && frame.top < frame.bottom;
+}
+
+void TBitmap::DrawTransparent(HDC dc, int x, int y, const RECT& frame) {
+  RECT r = frame;
+  if (Empty() || !ClipFrame(r)) return;
+  MakeGdiObjects();
+  int w = r.right - r.left, h = r.bottom - r.top;
+  HDC mem = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(mem, mask_);
+  // Monochrome to colour: 0 bits take the text colour, 1 bits the background colour.
+  COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+  COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+  BitBlt(dc, x, y, w, h, mem, r.left, r.top, SRCAND);  // clear where the picture goes
+  SelectObject(mem, colors_);
+  BitBlt(dc, x, y, w, h, mem, r.left, r.top, SRCPAINT);
+  SetTextColor(dc, oldText);
+  SetBkColor(dc, oldBack);
+  SelectObject(mem, old);
+  DeleteDC(mem);
+}
+
+void TBitmap::DrawEmbossed(HDC dc, int x, int y, const RECT& frame, COLORREF highlight, COLORREF shadow) {
+  RECT r = frame;
+  if (Empty() || !ClipFrame(r)) return;
+  MakeGdiObjects();
+  int w = r.right - r.left, h = r.bottom - r.top;
+  HDC mem = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(mem, shape_);
+  COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+  COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+  HBRUSH light = CreateSolidBrush(highlight), dark = CreateSolidBrush(shadow);
+  HGDIOBJ oldBrush = SelectObject(dc, light);
+  BitBlt(dc, x + 1, y + 1, w, h, mem, r.left, r.top, kRopBrushThroughMask);
+  SelectObject(dc, dark);
+  BitBlt(dc, x, y, w, h, mem, r.left, r.top, kRopBrushThroughMask);
+  SelectObject(dc, oldBrush);
+  DeleteObject(light);
+  DeleteObject(dark);
+  SetTextColor(dc, oldText);
+  SetBkColor(dc, oldBack);
+  SelectObject(mem, old);
+  DeleteDC(mem);
+}
+
+void TBitmap::MakeGdiObjects() {
+  if (colors_) return;
+  uint32_t clear = TransparentColor();
+  BITMAPINFO info = TopDownInfo(Width(), Height());
+  void* bits = nullptr;
+  colors_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (colors_ && bits) {
+    auto* out = static_cast<uint32_t*>(bits);
+    for (size_t i = 0; i < image_.pixels.size(); ++i)
+      out[i] = image_.pixels[i] == clear ? 0 : image_.pixels[i];
+    GdiFlush();
+  }
+  mask_ = MakeMono(image_, [clear](uint32_t p) { return p == clear; });
+  shape_ = MakeMono(image_, [clear](uint32_t p) { return p != clear && IsDark(p); });
+}
+
+void TBitmap::FreeGdiObjects() {
+  for (HBITMAP* b : {&colors_, &mask_, &shape_}) {
+    if (*b) DeleteObject(*b);
+    *b = nullptr;
+  }
+}
+
+}  // namespace fw

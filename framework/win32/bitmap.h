@@ -1,0 +1,61 @@
+// Pictures: a BMP file held as bytes (the published "Data" row, "Glyph.Data = {...}" in
+// description text), decoded on assignment and drawn through GDI. Malformed data is kept as
+// given but shows as an empty picture.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "framework/core/bmp_image.h"
+#include "framework/core/persistent.h"
+
+namespace fw {
+
+class TBitmap : public Persistent {
+ public:
+  FW_CLASS()
+
+  TBitmap() = default;
+  ~TBitmap() override;
+
+  const std::string& Data() const { return data_; }
+  void SetData(const std::string& data);
+  // Replaces the picture by the image, stored as a 24-bit file.
+  void SetImage(const BmpImage& image);
+  void Assign(const TBitmap& other) { SetData(other.data_); }
+  void Clear() { SetData(std::string()); }
+
+  const BmpImage& Image() const { return image_; }
+  int Width() const { return image_.width; }
+  int Height() const { return image_.height; }
+  bool Empty() const { return image_.Empty(); }
+  // The colour drawn as transparent: that of the bottom-left pixel (0x00RRGGBB).
+  uint32_t TransparentColor() const;
+
+  // The whole picture, opaque, at a point or stretched over a rectangle.
+  void Draw(HDC dc, int x, int y) const;
+  void StretchDraw(HDC dc, const RECT& dest) const;
+  // A frame (part of the picture) at a point, pixels of the transparent colour left out.
+  void DrawTransparent(HDC dc, int x, int y, const RECT& frame);
+  // The disabled look of a frame: its dark pixels embossed, once in the highlight colour one
+  // pixel down and right, then in the shadow colour on top.
+  void DrawEmbossed(HDC dc, int x, int y, const RECT& frame, COLORREF highlight, COLORREF shadow);
+
+  // Called after every change of the picture.
+  std::function<void()> onChange;
+
+ private:
+  void MakeGdiObjects();
+  void FreeGdiObjects();
+  bool ClipFrame(RECT& frame) const;
+
+  std::string data_;
+  BmpImage image_;
+  HBITMAP colors_ = nullptr;  // the picture with transparent pixels black
+  HBITMAP mask_ = nullptr;    // monochrome: 1 where transparent
+  HBITMAP shape_ = nullptr;   // monochrome: 1 where the disabled look draws
+};
+
+}  // namespace fw
