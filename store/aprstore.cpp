@@ -1,0 +1,157 @@
+#include "store/aprstore.h"
+
+#include <exception>
+#include <utility>
+#include <vector>
+
+#include "store/effective_names.h"
+#include "store/store_walk.h"
+
+const fw::ClassInfo& TAutoPropertiesStore::StaticClass() {
+  using T = TAutoPropertiesStore;
+  static const fw::PropInfo kProps[] = {
+      fw::BoolProp<&T::Active, &T::SetActive>("Active", false).NoDefault(),
+      fw::StrProp<&T::BinaryFileName, &T::SetBinaryFileName>("BinaryFileName")
+          .StoredIf<&T::BinaryFileNameSet>(),
+      fw::StrProp<&T::IniFileName, &T::SetIniFileName>("IniFileName").StoredIf<&T::IniFileNameSet>(),
+      fw::StrProp<&T::IniSection, &T::SetIniSection>("IniSection").StoredIf<&T::IniSectionSet>(),
+      fw::CollectionProp<static_cast<TAutoObjectsStore* (T::*)()>(&T::Items)>("Items"),
+      fw::BoolProp<&T::UseRegistry, &T::SetUseRegistry>("UseRegistry", false),
+      fw::EventProp<&T::onAfterRestore>("OnAfterRestore"),
+      fw::EventProp<&T::onAfterSave>("OnAfterSave"),
+      fw::EventProp<&T::onBeforeRestore>("OnBeforeRestore"),
+      fw::EventProp<&T::onBeforeSave>("OnBeforeSave"),
+  };
+  static const fw::ClassInfo info = fw::MakeClass<T, fw::Component>("TAutoPropertiesStore", kProps);
+  return info;
+}
+
+TAutoPropertiesStore::TAutoPropertiesStore(fw::Component* owner)
+    : fw::Component(owner), items_(this), platform_(store::MakeStorePlatform()) {}
+
+TAutoPropertiesStore::~TAutoPropertiesStore() { UnhookOwner(); }
+
+std::string TAutoPropertiesStore::IniFileName() const {
+  if (!ini_file_name_.empty()) return ini_file_name_;
+  return store::DefaultIniFileName(platform_->ProgramFileName(), use_registry_);
+}
+
+std::string TAutoPropertiesStore::IniSection() const {
+  if (!ini_section_.empty()) return ini_section_;
+  return Owner() ? Owner()->Class().name : Name();
+}
+
+std::string TAutoPropertiesStore::BinaryFileName() const {
+  if (!binary_file_name_.empty()) return binary_file_name_;
+  return store::DefaultBinaryFileName(platform_->ProgramFileName());
+}
+
+void TAutoPropertiesStore::SetPlatform(std::unique_ptr<store::StorePlatform> platform) {
+  UnhookOwner();
+  platform_ = std::move(platform);
+}
+
+void TAutoPropertiesStore::Save() {
+  fw::Component* owner = Owner();
+  if (!owner || items_.Count() == 0) return;
+  onBeforeSave(this);
+  const std::unique_ptr<store::BinaryRows> binary = platform_->OpenBinaryRows(BinaryFileName());
+  const std::vector<std::string> entries = store::CollectEntries(owner, items_, *binary);
+  platform_->Sections(use_registry_).WriteSection(IniFileName(), IniSection(), entries);
+  saved_ = true;
+  onAfterSave(this);
+}
+
+void TAutoPropertiesStore::Restore() {
+  // A value being applied may start another restore (a show handler, say): the running one
+  // goes on alone.
+  if (restoring_) return;
+  restoring_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{restoring_};
+
+  saved_ = false;
+  const std::vector<std::string> lines =
+      platform_->Sections(use_registry_).ReadSection(IniFileName(), IniSection());
+  onBeforeRestore(this);
+  if (fw::Component* owner = Owner()) {
+    const std::unique_ptr<store::BinaryRows> binary = platform_->OpenBinaryRows(BinaryFileName());
+    for (const store::EntryRun& run : store::SplitRuns(lines)) {
+      fw::Component* component = store::ResolveComponent(owner, run.name);
+      // The store's own settings come from the window description alone.
+      if (!component || component == this) continue;
+      store::ApplyRun(component, run.lines, *binary);
+    }
+  }
+  onAfterRestore(this);
+}
+
+void TAutoPropertiesStore::Loaded() {
+  const bool was_loading = IsLoading();
+  fw::Component::Loaded();
+  if (was_loading) HookOwner();
+  // A damaged settings file must not keep the window from being created.
+  if (active_) RestoreReporting();
+}
+
+void TAutoPropertiesStore::Notification(fw::Component* component, fw::Operation operation) {
+  fw::Component::Notification(component, operation);
+  if (operation == fw::Operation::Remove && component != this) items_.RemoveComponent(component);
+}
+
+void TAutoPropertiesStore::HookOwner() {
+  if (hooks_ || !Owner()) return;
+  hooks_ = platform_->HooksOf(Owner());
+  if (!hooks_) return;
+  hooked_owner_ = Owner();
+  kept_close_query_ = hooks_->CloseQueryHandler();
+  kept_destroy_ = hooks_->DestroyHandler();
+  hooks_->SetCloseQueryHandler(
+      [this](fw::Component* sender, bool& can_close) { OwnerCloseQuery(sender, can_close); });
+  // Keeps the name of the handler it stands for, so that the window's text still names it.
+  hooks_->SetDestroyHandler(
+      fw::Method{kept_destroy_.name, [this](fw::Component* sender) { OwnerDestroy(sender); }});
+}
+
+void TAutoPropertiesStore::UnhookOwner() {
+  if (!hooks_) return;
+  // A window already being torn down gets nothing back: its handlers are going with it.
+  if (!hooked_owner_->IsDestroying()) {
+    hooks_->SetCloseQueryHandler(std::move(kept_close_query_));
+    hooks_->SetDestroyHandler(std::move(kept_destroy_));
+  }
+  hooks_.reset();
+  hooked_owner_ = nullptr;
+  kept_close_query_ = nullptr;
+  kept_destroy_ = fw::Method{};
+}
+
+void TAutoPropertiesStore::OwnerCloseQuery(fw::Component* sender, bool& can_close) {
+  if (kept_close_query_) kept_close_query_(sender, can_close);
+  if (can_close && active_ && hooks_ && hooks_->HasWindowHandle()) SaveReporting();
+}
+
+void TAutoPropertiesStore::OwnerDestroy(fw::Component* sender) {
+  if (active_ && !saved_) SaveReporting();
+  kept_destroy_(sender);
+}
+
+void TAutoPropertiesStore::SaveReporting() {
+  try {
+    Save();
+  } catch (const std::exception& error) {
+    platform_->ReportError(error);
+  }
+}
+
+void TAutoPropertiesStore::RestoreReporting() {
+  try {
+    Restore();
+  } catch (const std::exception& error) {
+    platform_->ReportError(error);
+  }
+}
+
+void RegisterStoreClasses() { fw::RegisterClasses<TAutoPropertiesStore>(); }

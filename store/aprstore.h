@@ -1,0 +1,95 @@
+// The settings store: a non-visual component that keeps named published properties of named
+// components of its window as "Component.Property=value" entries in a section of a settings file
+// (or a registry key), and applies them again. Values are written in the description text's
+// syntax, so every kind of property goes through one mechanism.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "framework/core/component.h"
+#include "framework/core/method.h"
+#include "store/auto_objects.h"
+#include "store/store_platform.h"
+
+class TAutoPropertiesStore : public fw::Component {
+ public:
+  FW_CLASS()
+
+  explicit TAutoPropertiesStore(fw::Component* owner);
+  ~TAutoPropertiesStore() override;
+
+  // Restore when the window has been loaded, save when it closes or is destroyed.
+  bool Active() const { return active_; }
+  void SetActive(bool active) { active_ = active; }
+  bool UseRegistry() const { return use_registry_; }
+  void SetUseRegistry(bool use) { use_registry_ = use; }
+
+  // Effective names: the text set, or when it is empty the default worked out from the program's
+  // file name ("PROGRAM.INI", "Software\PROGRAM" with the registry, "PROGRAM.BIN") and, for the
+  // section, the class name of the owner window (the store's own name without an owner).
+  std::string IniFileName() const;
+  void SetIniFileName(const std::string& name) { ini_file_name_ = name; }
+  std::string IniSection() const;
+  void SetIniSection(const std::string& name) { ini_section_ = name; }
+  std::string BinaryFileName() const;
+  void SetBinaryFileName(const std::string& name) { binary_file_name_ = name; }
+
+  TAutoObjectsStore* Items() { return &items_; }
+  const TAutoObjectsStore* Items() const { return &items_; }
+  void SetItems(const TAutoObjectsStore& items) { items_.Assign(items); }
+
+  // Fired with the store as sender.
+  fw::Method onAfterRestore;
+  fw::Method onAfterSave;
+  fw::Method onBeforeRestore;  // after the section is read, before any value is applied
+  fw::Method onBeforeSave;
+
+  // Writes the kept values into the section, after erasing it. Nothing at all happens without
+  // an owner or without items. Errors propagate; an error before the write leaves the section.
+  void Save();
+  // Applies every entry of the section whose component is found, run by run. Errors propagate;
+  // runs applied before the error stay applied.
+  void Restore();
+  // True once a Save has completed since the last Restore began.
+  bool Saved() const { return saved_; }
+
+  void Loaded() override;
+  void Notification(fw::Component* component, fw::Operation operation) override;
+
+  // Replaces the platform the store works on (tests run it on in-memory sections).
+  void SetPlatform(std::unique_ptr<store::StorePlatform> platform);
+  store::StorePlatform& Platform() { return *platform_; }
+
+ private:
+  bool IniFileNameSet() const { return !ini_file_name_.empty(); }
+  bool IniSectionSet() const { return !ini_section_.empty(); }
+  bool BinaryFileNameSet() const { return !binary_file_name_.empty(); }
+
+  void HookOwner();
+  void UnhookOwner();
+  void OwnerCloseQuery(fw::Component* sender, bool& can_close);
+  void OwnerDestroy(fw::Component* sender);
+  // Save or Restore with any error handed to the standard report.
+  void SaveReporting();
+  void RestoreReporting();
+
+  bool active_ = false;
+  bool use_registry_ = false;
+  std::string ini_file_name_;
+  std::string ini_section_;
+  std::string binary_file_name_;
+  TAutoObjectsStore items_;
+  bool saved_ = false;
+  bool restoring_ = false;
+  std::unique_ptr<store::StorePlatform> platform_;
+
+  // The owner window's handlers replaced by the store's, to chain to and put back.
+  std::unique_ptr<store::OwnerHooks> hooks_;
+  fw::Component* hooked_owner_ = nullptr;
+  store::OwnerHooks::CloseQuery kept_close_query_;
+  fw::Method kept_destroy_;
+};
+
+// Registers the store's class, so that window descriptions can create it by name.
+void RegisterStoreClasses();

@@ -1,0 +1,70 @@
+#include "store/auto_objects.h"
+
+#include <vector>
+
+#include "store/aprstore.h"
+
+const fw::ClassInfo& TAutoObjectStore::StaticClass() {
+  static const fw::PropInfo kProps[] = {
+      fw::RefProp<&TAutoObjectStore::Component, &TAutoObjectStore::SetComponent>("Component"),
+      fw::BoolProp<&TAutoObjectStore::IsForm, &TAutoObjectStore::SetIsForm>("IsForm", false),
+      fw::ObjectProp<static_cast<fw::TStrings* (TAutoObjectStore::*)()>(&TAutoObjectStore::StoredProp)>(
+          "StoredProp"),
+  };
+  static const fw::ClassInfo info =
+      fw::MakeClass<TAutoObjectStore, fw::TCollectionItem>("TAutoObjectStore", kProps);
+  return info;
+}
+
+TAutoObjectStore::TAutoObjectStore(TAutoObjectsStore* collection) : fw::TCollectionItem(collection) {}
+
+TAutoObjectsStore* TAutoObjectStore::Owners() const { return static_cast<TAutoObjectsStore*>(Collection()); }
+
+TAutoPropertiesStore* TAutoObjectStore::Store() const { return Owners() ? Owners()->Store() : nullptr; }
+
+void TAutoObjectStore::SetComponent(fw::Component* component) {
+  TAutoPropertiesStore* store = Store();
+  if (component != component_) {
+    component_ = component;
+    if (!component || !store || !store->IsLoading()) stored_prop_.Clear();
+  }
+  if (component_ && store && component_ == store->Owner()) is_form_ = true;
+}
+
+void TAutoObjectStore::SetIsForm(bool is_form) {
+  TAutoPropertiesStore* store = Store();
+  if (!store || !store->IsLoading()) return;
+  is_form_ = is_form;
+  if (is_form) SetComponent(store->Owner());
+}
+
+const fw::ClassInfo& TAutoObjectsStore::StaticClass() {
+  static const fw::ClassInfo info = fw::MakeClass<TAutoObjectsStore, fw::TCollection>("TAutoObjectsStore");
+  return info;
+}
+
+int TAutoObjectsStore::IndexOfComponent(const fw::Component* component) const {
+  for (size_t i = 0; i < Count(); ++i)
+    if (Items(i)->Component() == component) return static_cast<int>(i);
+  return -1;
+}
+
+void TAutoObjectsStore::RemoveComponent(const fw::Component* component) {
+  const int i = IndexOfComponent(component);
+  if (i >= 0) Delete(static_cast<size_t>(i));
+}
+
+void TAutoObjectsStore::Assign(const TAutoObjectsStore& source) {
+  if (&source == this) return;
+  Clear();
+  for (size_t i = 0; i < source.Count(); ++i) {
+    const TAutoObjectStore* from = source.Items(i);
+    TAutoObjectStore* item = Add();
+    item->SetComponent(from->Component());
+    item->StoredProp()->SetStrings(from->StoredProp()->Lines());
+  }
+}
+
+std::unique_ptr<fw::TCollectionItem> TAutoObjectsStore::NewItem() {
+  return std::make_unique<TAutoObjectStore>(this);
+}

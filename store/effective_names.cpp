@@ -1,0 +1,33 @@
+#include "store/effective_names.h"
+
+namespace store {
+
+namespace {
+
+// Position just past the directory part (0 when there is none).
+size_t FileNameStart(std::string_view path) {
+  const size_t sep = path.find_last_of("\\:");
+  return sep == std::string_view::npos ? 0 : sep + 1;
+}
+
+}  // namespace
+
+std::string ExtractFileName(std::string_view path) { return std::string(path.substr(FileNameStart(path))); }
+
+std::string ChangeFileExt(std::string_view path, std::string_view ext) {
+  const size_t dot = path.find_last_of('.');
+  const bool has_ext = dot != std::string_view::npos && dot >= FileNameStart(path);
+  return std::string(has_ext ? path.substr(0, dot) : path) + std::string(ext);
+}
+
+std::string DefaultIniFileName(std::string_view program, bool registry) {
+  const std::string name = ExtractFileName(program);
+  if (registry) return "Software\\" + ChangeFileExt(name, "");
+  return ChangeFileExt(name, ".INI");
+}
+
+std::string DefaultBinaryFileName(std::string_view program) {
+  return ChangeFileExt(ExtractFileName(program), ".BIN");
+}
+
+}  // namespace store

@@ -1,0 +1,22 @@
+// Default file and section names of the settings store, worked out from the running program's
+// file name. Directories end at the last "\" or ":".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace store {
+
+// The name without its directory part.
+std::string ExtractFileName(std::string_view path);
+
+// The extension (from the last "." of the file name part) replaced by ext, or ext appended.
+std::string ChangeFileExt(std::string_view path, std::string_view ext);
+
+// "PROGRAM.INI" beside nothing (a bare name), or "Software\PROGRAM" with the registry.
+std::string DefaultIniFileName(std::string_view program, bool registry);
+
+// "PROGRAM.BIN", a bare name.
+std::string DefaultBinaryFileName(std::string_view program);
+
+}  // namespace store

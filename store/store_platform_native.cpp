@@ -1,0 +1,32 @@
+// The store's platform where there are no profile functions and no windows: sections kept in
+// memory for the life of the store, errors written to the standard error stream.
+#include <cstdio>
+
+#include "store/memory_sections.h"
+#include "store/section_binary_rows.h"
+#include "store/store_platform.h"
+
+namespace store {
+
+namespace {
+
+class NativeStorePlatform : public StorePlatform {
+ public:
+  std::string ProgramFileName() const override { return "Gorvale.exe"; }
+  SectionBackEnd& Sections(bool registry) override { return registry ? registry_ : files_; }
+  std::unique_ptr<BinaryRows> OpenBinaryRows(const std::string& file) override {
+    return std::make_unique<SectionBinaryRows>(files_, file);
+  }
+  std::unique_ptr<OwnerHooks> HooksOf(fw::Component*) override { return nullptr; }
+  void ReportError(const std::exception& error) override { std::fprintf(stderr, "%s.\n", error.what()); }
+
+ private:
+  MemorySections files_;
+  MemorySections registry_{MemorySections::Quoting::kNone};
+};
+
+}  // namespace
+
+std::unique_ptr<StorePlatform> MakeStorePlatform() { return std::make_unique<NativeStorePlatform>(); }
+
+}  // namespace store
