@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "framework/core/desc_lexer.h"
 #include "framework/core/error.h"
 
 namespace fw::desc {
@@ -10,6 +11,15 @@ namespace fw::desc {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
+
+// Names must read back as one identifier token: letters, digits and "_", dotted parts allowed.
+const std::string& Checked(const std::string& name) {
+  bool ok = !name.empty() && IsIdentStart(name[0]);
+  for (size_t i = 1; ok && i < name.size(); ++i)
+    ok = IsIdentChar(name[i]) || (name[i] == '.' && i + 1 < name.size() && IsIdentStart(name[i + 1]));
+  if (!ok) throw Error("Invalid identifier '" + name + "'");
+  return name;
+}
 
 class Writer {
  public:
@@ -28,8 +38,8 @@ class Writer {
         out_ += "inline ";
         break;
     }
-    if (!obj.name.empty()) out_ += obj.name + ": ";
-    out_ += obj.className;
+    if (!obj.name.empty()) out_ += Checked(obj.name) + ": ";
+    out_ += Checked(obj.className);
     if (obj.index >= 0) out_ += " [" + std::to_string(obj.index) + "]";
     out_ += kLineEnd;
     for (const Property& p : obj.props) WriteProperty(p, level + 1);
@@ -52,13 +62,13 @@ class Writer {
         out_ += QuoteString(v.text);
         break;
       case Value::Type::Ident:
-        out_ += v.text;
+        out_ += Checked(v.text);
         break;
       case Value::Type::Set:
         out_ += '[';
         for (size_t i = 0; i < v.set.size(); ++i) {
           if (i > 0) out_ += ", ";
-          out_ += v.set[i];
+          out_ += Checked(v.set[i]);
         }
         out_ += ']';
         break;
@@ -97,7 +107,7 @@ class Writer {
 
   void WriteProperty(const Property& p, int level) {
     Indent(level);
-    out_ += p.name;
+    out_ += Checked(p.name);
     out_ += " = ";
     Write(p.value, level);
     out_ += kLineEnd;

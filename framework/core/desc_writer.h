@@ -10,8 +10,8 @@ namespace fw::desc {
 // Binary data of this many bytes or more goes on rows of this many bytes below its property.
 constexpr size_t kBinaryRowBytes = 32;
 
-// The canonical text of an object and everything below it. Throws fw::Error for a value that
-// has no text form (a float that is infinite or not a number).
+// The canonical text of an object and everything below it. Throws fw::Error for what has no text
+// form: a float that is infinite or not a number, a name or identifier that is not one.
 std::string Write(const Object& root);
 
 // One value as it stands after "Name = " on a line at the given nesting level.

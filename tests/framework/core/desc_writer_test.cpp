@@ -61,6 +61,10 @@ TEST(DescWriterTest, NumbersAndIdentifiers) {
   EXPECT_THROW(WriteValue(MakeFloat(std::nan("")), 0), Error);
   EXPECT_THROW(WriteValue(MakeFloat(HUGE_VAL), 0), Error);
   EXPECT_EQ(WriteValue(MakeIdent("Frame1.Button2"), 0), "Frame1.Button2");
+  for (const char* bad : {"", "1st", "a b", "a.", ".a", "a..b", "a'b"}) {
+    EXPECT_THROW(WriteValue(MakeIdent(bad), 0), Error) << bad;
+    EXPECT_THROW(WriteValue(MakeSet({"ok", bad}), 0), Error) << bad;
+  }
   EXPECT_EQ(WriteValue(MakeSet({}), 0), "[]");
   EXPECT_EQ(WriteValue(MakeSet({"akTop", "akLeft"}), 0), "[akTop, akLeft]");
   EXPECT_EQ(WriteValue(MakeList({}), 0), "()");
@@ -122,6 +126,13 @@ TEST(DescWriterTest, WritesCanonicalLayout) {
       "end\r\n";
   EXPECT_EQ(Write(root), expected);
   EXPECT_EQ(Write(Parse(expected)), expected);
+
+  // Text that could not be read back is refused rather than written.
+  root.children[0].className = "";
+  EXPECT_THROW(Write(root), Error);
+  root.children[0].className = "TPage";
+  root.props[0].name = "Caption ";
+  EXPECT_THROW(Write(root), Error);
 }
 
 }  // namespace
