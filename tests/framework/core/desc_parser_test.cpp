@@ -120,6 +120,19 @@ TEST(DescParserTest, LineEndsDoNotMatter) {
   EXPECT_EQ(Parse(cr).children[0].line, 3);
 }
 
+// The settings store rebuilds blocks with "Name=value" lines and no blanks around "=".
+TEST(DescParserTest, ReadsCompactLines) {
+  const Object obj = Parse(
+      "object IntEdit10: TIntEdit\r\n  Text='12'\r\n  Checked=True\r\n  Lines.Strings = (\r\n    'a'\r\n"
+      "    'b')\r\n  Glyph.Data= {}\r\n  Cols = <\r\n    item\r\n      Width=5\r\n    end>\r\nend\r\n");
+  EXPECT_EQ(PropValue(obj, "Text").text, "12");
+  EXPECT_EQ(PropValue(obj, "Checked").text, "True");
+  EXPECT_EQ(PropValue(obj, "Lines.Strings").list.size(), 2u);
+  EXPECT_EQ(PropValue(obj, "Glyph.Data").type, Type::Binary);
+  EXPECT_TRUE(PropValue(obj, "Glyph.Data").text.empty());
+  EXPECT_EQ(PropValue(obj, "Cols").items[0].props[0].value.integer, 5);
+}
+
 TEST(DescParserTest, KeywordsFollowedByEqualsAreProperties) {
   const Object obj = Parse("object A: TA\n  End = 1\n  Object = Inline\nend\n");
   ASSERT_EQ(obj.props.size(), 2u);
