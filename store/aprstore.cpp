@@ -29,7 +29,10 @@ const fw::ClassInfo& TAutoPropertiesStore::StaticClass() {
 TAutoPropertiesStore::TAutoPropertiesStore(fw::Component* owner)
     : fw::Component(owner), items_(this), platform_(store::MakeStorePlatform()) {}
 
-TAutoPropertiesStore::~TAutoPropertiesStore() { UnhookOwner(); }
+TAutoPropertiesStore::~TAutoPropertiesStore() {
+  UnhookOwner();
+  if (self_) *self_ = nullptr;
+}
 
 std::string TAutoPropertiesStore::IniFileName() const {
   if (!ini_file_name_.empty()) return ini_file_name_;
@@ -106,13 +109,16 @@ void TAutoPropertiesStore::HookOwner() {
   hooks_ = platform_->HooksOf(Owner());
   if (!hooks_) return;
   hooked_owner_ = Owner();
+  if (!self_) self_ = std::make_shared<TAutoPropertiesStore*>(this);
   kept_close_query_ = hooks_->CloseQueryHandler();
   kept_destroy_ = hooks_->DestroyHandler();
-  hooks_->SetCloseQueryHandler(
-      [this](fw::Component* sender, bool& can_close) { OwnerCloseQuery(sender, can_close); });
+  hooks_->SetCloseQueryHandler([self = self_](fw::Component* sender, bool& can_close) {
+    if (*self) (*self)->OwnerCloseQuery(sender, can_close);
+  });
   // Keeps the name of the handler it stands for, so that the window's text still names it.
-  hooks_->SetDestroyHandler(
-      fw::Method{kept_destroy_.name, [this](fw::Component* sender) { OwnerDestroy(sender); }});
+  hooks_->SetDestroyHandler(fw::Method{kept_destroy_.name, [self = self_](fw::Component* sender) {
+                                         if (*self) (*self)->OwnerDestroy(sender);
+                                       }});
 }
 
 void TAutoPropertiesStore::UnhookOwner() {

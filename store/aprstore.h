@@ -84,7 +84,10 @@ class TAutoPropertiesStore : public fw::Component {
   bool restoring_ = false;
   std::unique_ptr<store::StorePlatform> platform_;
 
-  // The owner window's handlers replaced by the store's, to chain to and put back.
+  // The owner window's handlers replaced by the store's, to chain to and put back. The store's
+  // handlers reach it through self_, which goes null with the store, so that a window that is
+  // torn down and not given its handlers back never calls into a store that is gone.
+  std::shared_ptr<TAutoPropertiesStore*> self_;
   std::unique_ptr<store::OwnerHooks> hooks_;
   fw::Component* hooked_owner_ = nullptr;
   store::OwnerHooks::CloseQuery kept_close_query_;

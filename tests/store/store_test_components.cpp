@@ -25,6 +25,7 @@ TTestWindow::TTestWindow(fw::Component* owner) : fw::Component(owner) {}
 
 // As a form does: the destroy handler runs while every component is still there.
 TTestWindow::~TTestWindow() {
+  SetDestroying();
   onDestroy(this);
   DestroyComponents();
 }
@@ -148,6 +149,8 @@ void RegisterTestClasses() {
                       TTestGrid>();
   RegisterStoreClasses();
 }
+
+void RegisterTestClass(const fw::ClassInfo& info) { fw::RegisterClass(info); }
 
 namespace {
 

@@ -1,0 +1,230 @@
+// The store on a real form under Wine: the profile functions into a settings file in a
+// directory of its own, the form's close query and destroy event, and the error box.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <thread>
+
+#include "framework/core/component_reader.h"
+#include "framework/core/desc_parser.h"
+#include "framework/core/desc_writer.h"
+#include "framework/win32/application.h"
+#include "framework/win32/form.h"
+#include "store/aprstore.h"
+#include "tests/store/store_test_components.h"
+
+namespace store_test {
+namespace {
+
+class TStoreTestForm : public fw::TForm {
+ public:
+  FW_CLASS()
+  using fw::TForm::TForm;
+};
+
+const fw::ClassInfo& TStoreTestForm::StaticClass() {
+  static const fw::ClassInfo info = fw::MakeClass<TStoreTestForm, fw::TForm>("TStoreTestForm");
+  return info;
+}
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// What the watcher saw of the error box.
+struct BoxSeen {
+  HWND box = nullptr;
+  std::string title;
+  std::string text;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM param) {
+  char cls[16] = "";
+  GetClassNameA(window, cls, sizeof cls);
+  if (lstrcmpA(cls, "#32770") != 0) return TRUE;
+  reinterpret_cast<BoxSeen*>(param)->box = window;
+  return FALSE;
+}
+
+BOOL CALLBACK ReadBoxText(HWND child, LPARAM param) {
+  char cls[16] = "";
+  char text[512] = "";
+  GetClassNameA(child, cls, sizeof cls);
+  GetWindowTextA(child, text, sizeof text);
+  if (lstrcmpiA(cls, "Static") == 0 && text[0]) reinterpret_cast<BoxSeen*>(param)->text = text;
+  return TRUE;
+}
+
+// Watches the thread for a dialog box, reads it and presses OK.
+class BoxWatcher {
+ public:
+  BoxWatcher() : thread_(GetCurrentThreadId()), worker_([this] { Watch(); }) {}
+  BoxSeen Seen() {
+    if (worker_.joinable()) worker_.join();
+    return seen_;
+  }
+  ~BoxWatcher() {
+    stop_ = true;
+    if (worker_.joinable()) worker_.join();
+  }
+
+ private:
+  void Watch() {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!seen_.box && !stop_ && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      EnumThreadWindows(thread_, FindBox, reinterpret_cast<LPARAM>(&seen_));
+    }
+    if (!seen_.box) return;
+    char title[256] = "";
+    GetWindowTextA(seen_.box, title, sizeof title);
+    seen_.title = title;
+    EnumChildWindows(seen_.box, ReadBoxText, reinterpret_cast<LPARAM>(&seen_));
+    PostMessageA(seen_.box, WM_COMMAND, IDOK, 0);
+  }
+
+  DWORD thread_;
+  BoxSeen seen_;
+  volatile bool stop_ = false;
+  std::thread worker_;
+};
+
+class StoreFormTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    RegisterTestClasses();
+    RegisterTestClass(TStoreTestForm::StaticClass());
+    fw::Application()->SetTitle("Store Test");
+  }
+
+  void SetUp() override {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    dir_ = std::string(temp) + "gorvale_aprstore_" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(dir_.c_str(), nullptr);
+    ini_ = dir_ + "\\Zelt settings.ini";
+  }
+
+  void TearDown() override {
+    delete form_;
+    DeleteFileA(ini_.c_str());
+    RemoveDirectoryA(ini_.c_str());
+    DeleteFileA((dir_ + "\\store.BIN").c_str());
+    RemoveDirectoryA(dir_.c_str());
+  }
+
+  // Reads the test form; its store restores from the settings file at once.
+  void MakeForm(const std::function<void(fw::TForm*)>& before_read = nullptr) {
+    form_ = new TStoreTestForm(nullptr);
+    if (before_read) before_read(form_);
+    const std::string text =
+        "object StoreForm: TStoreTestForm\n"
+        "  object Edit1: TTestEdit\n    Text = 'hello'\n  end\n"
+        "  object CheckBox1: TTestCheckBox\n  end\n"
+        "  object AutoPS: TAutoPropertiesStore\n"
+        "    Active = True\n"
+        "    IniFileName = " +
+        fw::desc::QuoteString(ini_) +
+        "\n    IniSection = 'settings'\n"
+        "    Items = <\n"
+        "      item\n        Component = Edit1\n"
+        "        StoredProp.Strings = (\n          'Text')\n      end\n"
+        "      item\n        Component = CheckBox1\n"
+        "        StoredProp.Strings = (\n          'Checked')\n      end>\n"
+        "  end\nend\n";
+    fw::ReadRoot(form_, fw::desc::Parse(text));
+  }
+  void DestroyForm() {
+    delete form_;
+    form_ = nullptr;
+  }
+  TAutoPropertiesStore* Store() {
+    return dynamic_cast<TAutoPropertiesStore*>(form_->FindComponent("AutoPS"));
+  }
+  TTestEdit* Edit() { return dynamic_cast<TTestEdit*>(form_->FindComponent("Edit1")); }
+
+  std::string dir_, ini_;
+  fw::TForm* form_ = nullptr;
+};
+
+TEST_F(StoreFormTest, SettingsFileRoundTripThroughTheProfileFunctions) {
+  const std::string player = "it's " + std::string(600, 'p');
+  MakeForm();
+  Edit()->SetText(player);
+  Store()->Save();
+  EXPECT_EQ(FileText(ini_), "[settings]\r\nEdit1.Text=''it'#39's " + std::string(600, 'p') +
+                                "''\r\nCheckBox1.Checked=False\r\n");
+  DestroyForm();
+  MakeForm();
+  EXPECT_EQ(Edit()->Text(), player);
+  EXPECT_EQ(Store()->IniSection(), "settings");
+  Store()->SetIniSection("");
+  EXPECT_EQ(Store()->IniSection(), "TStoreTestForm");
+}
+
+TEST_F(StoreFormTest, CloseQuerySavesOnceTheFormMayCloseAndHasAWindow) {
+  bool allow = false;
+  MakeForm([&](fw::TForm* form) {
+    form->onCloseQuery = [&](fw::Component*, bool& can_close) { can_close = allow; };
+  });
+  form_->Close();  // no window yet, and the form's own handler says no
+  form_->Handle();
+  form_->Close();
+  EXPECT_EQ(GetFileAttributesA(ini_.c_str()), INVALID_FILE_ATTRIBUTES);
+  allow = true;
+  form_->Close();
+  EXPECT_NE(FileText(ini_).find("Edit1.Text=''hello''"), std::string::npos);
+  EXPECT_TRUE(Store()->Saved());
+  // Saved since the restore: destroying the form writes nothing more.
+  DeleteFileA(ini_.c_str());
+  DestroyForm();
+  EXPECT_EQ(GetFileAttributesA(ini_.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(StoreFormTest, DestroySavesWhenNothingWasSavedSinceTheRestore) {
+  std::string log;
+  MakeForm([&](fw::TForm* form) { form->onDestroy.fn = [&](fw::Component*) { log += "destroy"; }; });
+  Edit()->SetText("bye");
+  DestroyForm();
+  EXPECT_EQ(log, "destroy");
+  EXPECT_NE(FileText(ini_).find("Edit1.Text=''bye''"), std::string::npos);
+}
+
+TEST_F(StoreFormTest, AFailingSaveInTheCloseQueryShowsTheErrorBoxAndTheCloseGoesOn) {
+  MakeForm();
+  ASSERT_TRUE(CreateDirectoryA(ini_.c_str(), nullptr));
+  bool closed = false;
+  form_->onClose.fn = [&](fw::Component*) { closed = true; };
+  form_->Show();
+  BoxWatcher watcher;
+  form_->Close();
+  const BoxSeen seen = watcher.Seen();
+  ASSERT_NE(seen.box, nullptr);
+  EXPECT_EQ(seen.title, "Store Test");
+  EXPECT_EQ(seen.text, "Unable to write to " + ini_ + ".");
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(form_->Visible());
+  Store()->SetActive(false);  // no second box when the form goes
+}
+
+TEST_F(StoreFormTest, ADamagedSettingsFileIsReportedAndTheFormStillComesUp) {
+  std::ofstream(ini_, std::ios::binary) << "[settings]\r\nEdit1.Text=''kept''\r\nCheckBox1.Checked=Maybe\r\n";
+  BoxWatcher watcher;
+  MakeForm();
+  const BoxSeen seen = watcher.Seen();
+  ASSERT_NE(seen.box, nullptr);
+  EXPECT_EQ(seen.text, "Invalid property value.");
+  EXPECT_EQ(Edit()->Text(), "kept");
+  Store()->Save();
+  EXPECT_EQ(FileText(ini_), "[settings]\r\nEdit1.Text=''kept''\r\nCheckBox1.Checked=False\r\n");
+}
+
+}  // namespace
+}  // namespace store_test
