@@ -1,0 +1,116 @@
+// fw::TBitmap drawing through GDI, read back from a 32-bit DIB section.
+#include <gtest/gtest.h>
+
+#include "framework/win32/bitmap.h"
+
+namespace {
+
+constexpr uint32_t kOlive = 0x808000, kMagenta = 0xFF00FF, kRed = 0xFF0000, kBlue = 0x0000FF,
+                   kGreen = 0x008000, kWhite = 0xFFFFFF, kBlack = 0x000000, kGray = 0x808080;
+
+class BitmapDrawTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = kSize;
+    info.bmiHeader.biHeight = -kSize;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    target_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(target_, nullptr);
+    pixels_ = static_cast<uint32_t*>(bits);
+    dc_ = CreateCompatibleDC(nullptr);
+    old_ = SelectObject(dc_, target_);
+    RECT all{0, 0, kSize, kSize};
+    HBRUSH brush = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
+
+    // Top row: red, olive, blue, black; bottom row: olive (the transparent colour), white,
+    // olive, green.
+    fw::BmpImage image;
+    image.width = 4;
+    image.height = 2;
+    image.pixels = {kRed, kOlive, kBlue, kBlack, kOlive, kWhite, kOlive, kGreen};
+    bitmap_.SetImage(image);
+  }
+
+  void TearDown() override {
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+    DeleteObject(target_);
+  }
+
+  uint32_t At(int x, int y) {
+    GdiFlush();
+    return pixels_[y * kSize + x] & 0xFFFFFF;
+  }
+
+  static constexpr int kSize = 24;
+  HBITMAP target_ = nullptr;
+  HDC dc_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  uint32_t* pixels_ = nullptr;
+  fw::TBitmap bitmap_;
+};
+
+TEST_F(BitmapDrawTest, TransparentFramesLeaveTheBackground) {
+  EXPECT_EQ(bitmap_.TransparentColor(), kOlive);
+  bitmap_.DrawTransparent(dc_, 2, 3, RECT{0, 0, 4, 2});
+  EXPECT_EQ(At(2, 3), kRed);
+  EXPECT_EQ(At(3, 3), kMagenta);
+  EXPECT_EQ(At(4, 3), kBlue);
+  EXPECT_EQ(At(5, 3), kBlack);
+  EXPECT_EQ(At(2, 4), kMagenta);
+  EXPECT_EQ(At(3, 4), kWhite);
+  EXPECT_EQ(At(5, 4), kGreen);
+  EXPECT_EQ(At(6, 3), kMagenta);
+
+  // The second half only; a frame reaching past the picture is clipped to it.
+  bitmap_.DrawTransparent(dc_, 10, 10, RECT{2, 0, 9, 5});
+  EXPECT_EQ(At(10, 10), kBlue);
+  EXPECT_EQ(At(11, 10), kBlack);
+  EXPECT_EQ(At(10, 11), kMagenta);
+  EXPECT_EQ(At(12, 10), kMagenta);
+}
+
+TEST_F(BitmapDrawTest, EmbossedCopyDrawsDarkPixelsInHighlightThenShadow) {
+  bitmap_.DrawEmbossed(dc_, 2, 12, RECT{0, 0, 4, 2}, RGB(255, 255, 255), RGB(128, 128, 128));
+  // Dark pixels of the picture: (0,0) red, (2,0) blue, (3,0) black, (3,1) green.
+  EXPECT_EQ(At(2, 12), kGray);
+  EXPECT_EQ(At(4, 12), kGray);
+  EXPECT_EQ(At(5, 13), kGray);   // shadow over the highlight of (2,0)
+  EXPECT_EQ(At(3, 13), kWhite);  // the white pixel under it is no part of the shape
+  EXPECT_EQ(At(6, 14), kWhite);
+  EXPECT_EQ(At(3, 12), kMagenta);  // transparent
+  EXPECT_EQ(At(4, 13), kMagenta);  // transparent in both copies
+}
+
+TEST_F(BitmapDrawTest, OpaqueAndStretchedDrawing) {
+  bitmap_.Draw(dc_, 0, 0);
+  EXPECT_EQ(At(1, 0), kOlive);
+  EXPECT_EQ(At(3, 1), kGreen);
+  bitmap_.StretchDraw(dc_, RECT{0, 10, 8, 14});
+  EXPECT_EQ(At(0, 10), kRed);
+  EXPECT_EQ(At(1, 11), kRed);
+  EXPECT_EQ(At(7, 13), kGreen);
+}
+
+TEST_F(BitmapDrawTest, MalformedDataIsKeptButEmpty) {
+  int changes = 0;
+  bitmap_.onChange = [&] { ++changes; };
+  bitmap_.SetData("BM\x10");
+  EXPECT_EQ(changes, 1);
+  EXPECT_TRUE(bitmap_.Empty());
+  EXPECT_EQ(bitmap_.Data(), "BM\x10");
+  bitmap_.SetData("BM\x10");
+  EXPECT_EQ(changes, 1);
+  bitmap_.DrawTransparent(dc_, 0, 0, RECT{0, 0, 4, 2});  // draws nothing
+  bitmap_.DrawEmbossed(dc_, 0, 0, RECT{0, 0, 4, 2}, 0, 0);
+  bitmap_.Draw(dc_, 0, 0);
+  EXPECT_EQ(At(0, 0), kMagenta);
+}
+
+}  // namespace

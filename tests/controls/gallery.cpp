@@ -1,0 +1,194 @@
+// Every control in one window, for looking at them. Run with a file name, it saves a picture
+// of itself there (a BMP file, read from the screen) and exits. Not part of the launcher.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "controls/Alphabar.h"
+#include "controls/IntEdit.h"
+#include "controls/W95Speed.h"
+#include "framework/win32/bevel.h"
+#include "framework/win32/check_box.h"
+#include "framework/win32/combo_box.h"
+#include "framework/win32/edit.h"
+#include "framework/win32/image.h"
+#include "framework/win32/label.h"
+#include "framework/win32/panel.h"
+#include "framework/win32/radio_button.h"
+
+namespace {
+
+class GalleryWindow : public fw::TWinControl {
+ public:
+  using TWinControl::TWinControl;
+
+ protected:
+  void CreateParamsFor(fw::CreateParams& params) override {
+    TWinControl::CreateParamsFor(params);
+    params.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  }
+  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg == WM_DESTROY) PostQuitMessage(0);
+    return TWinControl::WndProc(msg, wp, lp, result);
+  }
+};
+
+// 16 x 16 frames on an olive background: a black play triangle, then (second frame) its grey
+// disabled look; with square set, a red square instead.
+fw::BmpImage Glyph(bool square, int frames = 2) {
+  fw::BmpImage image;
+  image.width = 16 * frames;
+  image.height = 16;
+  image.pixels.assign(image.width * 16, 0x808000);
+  for (int frame = 0; frame < frames; ++frame) {
+    uint32_t ink = frame == 0 ? (square ? 0xC00000 : 0x000000) : 0x808080;
+    for (int y = 3; y < 13; ++y)
+      for (int x = 4; x < 13; ++x) {
+        bool inside = square ? (y > 3 && y < 12 && x > 4 && x < 12) : (x - 4) <= (y < 8 ? y - 3 : 12 - y) * 2;
+        if (inside) image.pixels[y * image.width + frame * 16 + x] = ink;
+      }
+  }
+  return image;
+}
+
+template <class T>
+T* Place(fw::TWinControl* parent, int left, int top, int width, int height) {
+  T* control = new T(parent->Owner() ? parent->Owner() : parent);
+  static_cast<fw::TControl*>(control)->SetParent(parent);
+  control->SetBounds(left, top, width, height);
+  return control;
+}
+
+TSpeedButton* Speed(fw::TWinControl* parent, int left, int top, bool square) {
+  auto* b = Place<TWin95SpeedButton>(parent, left, top, 25, 25);
+  b->Glyph()->SetImage(Glyph(square));
+  return b;
+}
+
+void Build(GalleryWindow* w) {
+  auto* bar = Place<TAlphaPanel>(w, 0, 0, 440, 42);
+  bar->SetAlphaButtons({"ABC", "D F"});
+  bar->SetCatchButtons(true);
+  bar->SetActiveButton('B');
+  Speed(bar, 200, 8, false);
+  Speed(bar, 225, 8, true)->SetEnabled(false);
+
+  auto* label = Place<fw::TLabel>(w, 8, 52, 120, 15);
+  label->SetCaption("Speed buttons:");
+  Speed(w, 8, 70, false);  // up
+  auto* down = Speed(w, 36, 70, false);
+  down->SetGroupIndex(1);
+  down->SetDown(true);
+  Speed(w, 64, 70, false)->SetEnabled(false);  // second frame
+  auto* embossed = Speed(w, 92, 70, false);
+  embossed->Glyph()->SetImage(Glyph(false, 1));  // one frame: disabled is the embossed copy
+  embossed->SetEnabled(false);
+  Speed(w, 120, 70, false)->SetName("Pressed");
+  auto* text = Place<TSpeedButton>(w, 150, 70, 70, 25);
+  text->SetCaption("Run");
+  text->Glyph()->SetImage(Glyph(false));
+
+  auto* frame = Place<fw::TPanel>(w, 8, 106, 60, 24);
+  frame->SetBevelInner(fw::bvLowered);
+  frame->SetBevelOuter(fw::bvLowered);
+  auto* number = Place<TIntEdit>(frame, 2, 2, 56, 20);
+  number->SetBorderStyle(fw::TCustomEdit::bsNone);
+  number->SetText("640");
+  auto* edit = Place<fw::TEdit>(w, 80, 106, 120, 23);
+  edit->SetText("Plain edit");
+
+  auto* group = Place<fw::TPanel>(w, 8, 140, 200, 60);
+  group->SetBevelInner(fw::bvRaised);
+  group->SetBevelOuter(fw::bvLowered);
+  auto* radio1 = Place<fw::TRadioButton>(group, 8, 8, 120, 17);
+  radio1->SetCaption("Deathmatch");
+  radio1->SetChecked(true);
+  Place<fw::TRadioButton>(group, 8, 32, 120, 17)->SetCaption("Cooperative");
+
+  auto* check = Place<fw::TCheckBox>(w, 220, 52, 120, 17);
+  check->SetCaption("No sound");
+  check->SetChecked(true);
+  auto* combo = Place<fw::TComboBox>(w, 220, 76, 121, 23);
+  combo->SetStyle(fw::csDropDownList);
+  combo->Items()->SetStrings({"General", "Multiplayer", "Map"});
+  combo->SetItemIndex(0);
+  auto* bevel = Place<fw::TBevel>(w, 220, 106, 100, 50);
+  bevel->SetShape(fw::bsFrame);
+  auto* image = Place<fw::TImage>(w, 340, 106, 64, 32);
+  image->SetStretch(true);
+  image->Picture()->SetImage(Glyph(false));
+  auto* status = Place<fw::TPanel>(w, 0, 216, 440, 22);
+  status->SetBevelInner(fw::bvLowered);
+  status->SetAlignment(fw::taLeftJustify);
+  status->SetCaption("Status line");
+}
+
+// Copies the window's pixels from the screen into a 24-bit BMP file.
+bool SaveScreenshot(HWND hwnd, const char* path) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  fw::BmpImage image;
+  image.width = r.right - r.left;
+  image.height = r.bottom - r.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = image.width;
+  info.bmiHeader.biHeight = -image.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, dib);
+  BitBlt(mem, 0, 0, image.width, image.height, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  auto* p = static_cast<const uint32_t*>(bits);
+  image.pixels.assign(p, p + image.width * image.height);
+  for (uint32_t& px : image.pixels) px &= 0xFFFFFF;
+  SelectObject(mem, old);
+  DeleteObject(dib);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  std::string file = fw::EncodeBmp(image);
+  FILE* out = std::fopen(path, "wb");
+  if (!out) return false;
+  bool ok = std::fwrite(file.data(), 1, file.size(), out) == file.size();
+  return std::fclose(out) == 0 && ok;
+}
+
+void PumpFor(DWORD ms) {
+  DWORD end = GetTickCount() + ms;
+  while (GetTickCount() < end) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(10);
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  GalleryWindow window(nullptr);
+  window.SetBounds(40, 40, 448, 270);
+  window.SetCaption("Controls");
+  Build(&window);
+  HWND hwnd = window.Handle();
+  ShowWindow(hwnd, SW_SHOW);
+  UpdateWindow(hwnd);
+  // One button held down by the mouse, to show the pressed look.
+  if (auto* pressed = dynamic_cast<fw::TControl*>(window.FindComponent("Pressed")))
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pressed->Left() + 5, pressed->Top() + 5));
+  if (__argc > 1) {
+    PumpFor(700);
+    return SaveScreenshot(hwnd, __argv[1]) ? 0 : 1;
+  }
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return 0;
+}
