@@ -67,6 +67,28 @@ TSpeedButton* Speed(fw::TWinControl* parent, int left, int top, bool square) {
   return b;
 }
 
+// The toolbar pictures of the launcher, when the source tree can be found: each enabled and
+// disabled.
+void AddToolbarPictures(fw::TWinControl* w) {
+  const char* names[] = {"glyph_run", "glyph_about", "glyph_exit", "glyph_hand"};
+  int left = 220;
+  for (const char* name : names) {
+    std::string path = std::string(GORVALE_PICTURES) + "\\" + name + ".bmp";
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in) continue;
+    std::string data;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) data.append(buffer, n);
+    std::fclose(in);
+    for (bool enabled : {true, false}) {
+      auto* b = Place<TWin95SpeedButton>(w, left, 170, 25, 25);
+      b->Glyph()->SetData(data);
+      b->SetEnabled(enabled);
+      left += 26;
+    }
+  }
+}
+
 void Build(GalleryWindow* w) {
   auto* bar = Place<TAlphaPanel>(w, 0, 0, 440, 42);
   bar->SetAlphaButtons({"ABC", "D F"});
@@ -123,6 +145,7 @@ void Build(GalleryWindow* w) {
   status->SetBevelInner(fw::bvLowered);
   status->SetAlignment(fw::taLeftJustify);
   status->SetCaption("Status line");
+  AddToolbarPictures(w);
 }
 
 // Copies the window's pixels from the screen into a 24-bit BMP file.
