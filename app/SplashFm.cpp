@@ -1,0 +1,43 @@
+#include "app/SplashFm.h"
+
+#include <iterator>
+
+#include "app/Sdimain.h"
+#include "framework/win32/application.h"
+
+TSplash* Splash = nullptr;
+
+const fw::ClassInfo& TSplash::StaticClass() {
+  static const fw::MethodInfo kMethods[] = {FW_METHOD(TSplash, FormDeactivate)};
+  static const fw::ClassInfo info =
+      fw::detail::BuildClass<TSplash, fw::TForm>("TSplash", nullptr, 0, kMethods, std::size(kMethods));
+  return info;
+}
+
+TSplash::TSplash(fw::Component* owner) : fw::TForm(owner) { Splash = this; }
+
+TSplash::~TSplash() {
+  if (Splash == this) Splash = nullptr;
+}
+
+void TSplash::FormDeactivate(fw::Component*) {
+  if (going_) return;
+  going_ = true;
+  fw::Application()->SetCursor(fw::crDefault);
+  if (frmMain) frmMain->SetWindowState(fw::wsNormal);
+  // Deleted once this notification has returned: the window is still in use until then.
+  Release();
+}
+
+void ShowSplash() {
+  fw::Application()->SetCursor(fw::crHourGlass);
+  auto* splash = new TSplash(nullptr);
+  try {
+    fw::Application()->ReadForm(splash);
+  } catch (...) {
+    delete splash;
+    throw;
+  }
+  splash->Show();
+  splash->Update();
+}
