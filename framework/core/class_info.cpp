@@ -115,7 +115,7 @@ const MethodInfo* ClassInfo::FindMethod(std::string_view name) const {
   return nullptr;
 }
 
-void RegisterClass(const ClassInfo& info) {
+void RegisterClassInfo(const ClassInfo& info) {
   auto& classes = Registry();
   for (const ClassInfo*& c : classes) {
     if (SameText(c->name, info.name)) {

@@ -34,12 +34,12 @@ struct ClassInfo {
 };
 
 // The class registry: description text creates components by class name.
-void RegisterClass(const ClassInfo& info);
+void RegisterClassInfo(const ClassInfo& info);
 const ClassInfo* FindClass(std::string_view name);
 
 template <class... T>
 void RegisterClasses() {
-  (RegisterClass(T::StaticClass()), ...);
+  (RegisterClassInfo(T::StaticClass()), ...);
 }
 
 namespace detail {
