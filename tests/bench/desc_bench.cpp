@@ -1,10 +1,14 @@
-// Parse and write timings for a window description of about 150 components.
+// Parse, load and write timings for a window description of about 150 components.
+#include <memory>
 #include <string>
 
 #include <benchmark/benchmark.h>
 
+#include "framework/core/component_reader.h"
+#include "framework/core/component_writer.h"
 #include "framework/core/desc_parser.h"
 #include "framework/core/desc_writer.h"
+#include "tests/framework/core/test_components.h"
 
 namespace fw::desc {
 namespace {
@@ -77,6 +81,46 @@ void BM_RoundTripWindow(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(Write(Parse(text)));
 }
 BENCHMARK(BM_RoundTripWindow);
+
+// A window of 150 components nested three deep, read into live components and written back:
+// what creating a window from its description costs besides the windows themselves.
+std::string MakeComponentText() {
+  std::string text = "object Board1: TBoard\r\n  Caption = 'Launcher'\r\n";
+  int n = 0;
+  for (int page = 0; page < 6; ++page) {
+    text += "  object Page" + std::to_string(page) + ": TWidget\r\n";
+    for (int c = 0; c < 24; ++c) {
+      ++n;
+      text += "    object Widget" + std::to_string(n) + ": TWidget\r\n      Count = " + std::to_string(n) +
+              "\r\n      Caption = 'Option '#39'" + std::to_string(n) + "'#39\r\n      Flag = True\r\n" +
+              "      Pen.Width = 2\r\n      OnPing = Ping\r\n";
+      if (c == 0) text += "      Lines.Strings = (\r\n        'one'\r\n        'two')\r\n";
+      text += "    end\r\n";
+    }
+    text += "  end\r\n";
+  }
+  return text + "end\r\n";
+}
+
+void BM_LoadWindow(benchmark::State& state) {
+  testing::RegisterTestClasses();
+  const std::string text = MakeComponentText();
+  for (auto _ : state) {
+    std::unique_ptr<Component> root(CreateRoot(Parse(text), nullptr));
+    benchmark::DoNotOptimize(root.get());
+  }
+}
+BENCHMARK(BM_LoadWindow);
+
+void BM_LoadAndWriteWindow(benchmark::State& state) {
+  testing::RegisterTestClasses();
+  const std::string text = MakeComponentText();
+  for (auto _ : state) {
+    std::unique_ptr<Component> root(CreateRoot(Parse(text), nullptr));
+    benchmark::DoNotOptimize(WriteRootText(root.get()));
+  }
+}
+BENCHMARK(BM_LoadAndWriteWindow);
 
 }  // namespace
 }  // namespace fw::desc
