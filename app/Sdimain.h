@@ -109,6 +109,14 @@ class TfrmMain : public fw::TForm {
   void RestoreSettings();
   // Enabled states in line with restored values, run once by FormShow (Sdimain_options.cpp).
   void ApplyRestoredStates();
+  // Parts of the option rules (Sdimain_options.cpp) and the map and menu handlers
+  // (Sdimain_maps.cpp).
+  void SetResolutionGroupEnabled(bool enabled);
+  void SetGLQuakeGroupEnabled(bool enabled);
+  void SetWinQuakeModesEnabled(bool enabled);
+  void ProtocolBoxEntered(int n);
+  void PopupBeside(fw::TPopupMenu* menu, fw::TControl* button);
+  void SetResolution(const char* width, const char* height);
 
   fw::TCheckBox* CheckBox(int n) const { return checkBoxes_.at(n); }
   fw::TRadioButton* RadioButton(int n) const { return radioButtons_.at(n); }

@@ -1,51 +1,102 @@
 // Map choice and video-mode menus of the main window: the two map lists with their radio
 // buttons, and the resolution and colour-depth menus of the GLQuake page.
+#include <array>
+
 #include "app/Sdimain.h"
+#include "controls/IntEdit.h"
+#include "controls/W95Speed.h"
+#include "framework/win32/combo_box.h"
+#include "framework/win32/edit.h"
+#include "framework/win32/label.h"
+#include "framework/win32/popup_menu.h"
+#include "framework/win32/radio_button.h"
 
-// A base-game map into editChosenMap and lblMapName.
-void TfrmMain::ComboBox2Change(fw::Component*) {}
+namespace {
 
-// An add-on map: its title into editChosenMap, its file name into lblMapName.
-void TfrmMain::ComboBox3Change(fw::Component*) {}
+// The base-game list's map file names by position; "-" separators have none.
+const std::array<const char*, 43> kBaseMaps = {
+    "dm1",  "dm2",  "dm3",  "dm4",  "dm5",  "dm6",  "",     "e1m1", "e1m2",  "e1m3", "e1m4",
+    "e1m5", "e1m6", "e1m7", "e1m8", "",     "e2m1", "e2m2", "e2m3", "e2m4",  "e2m5", "e2m6",
+    "e2m7", "",     "e3m1", "e3m2", "e3m3", "e3m4", "e3m5", "e3m6", "e3m7",  "",     "e4m1",
+    "e4m2", "e4m3", "e4m4", "e4m5", "e4m6", "e4m7", "e4m8", "",     "start", "end"};
 
-// "Original Quake Map:" makes the base-game list usable.
-void TfrmMain::RadioButton14Click(fw::Component*) {}
+struct AddOnMap {
+  const char* title;  // shown in editChosenMap
+  const char* file;   // follows "+map"
+};
+const std::array<AddOnMap, 6> kAddOnMaps = {{{"Ashen Vault", "gdm01"},
+                                             {"Sunken Keep", "gdm02"},
+                                             {"Thornmere", "gdm04"},
+                                             {"Grey Harbour", "gdm09"},
+                                             {"Shatter The Step", "gdm17"},
+                                             {"Nightfall Yard", "gdm20"}}};
 
-// "OEM Gorvale Map:" makes the add-on list usable.
-void TfrmMain::RadioButton15Click(fw::Component*) {}
+template <size_t N, class T>
+const T* At(const std::array<T, N>& table, int index) {
+  return index >= 0 && index < static_cast<int>(N) ? &table[index] : nullptr;
+}
 
-// Opens the resolution menu beside its button.
-void TfrmMain::Win95SpeedButton5Click(fw::Component*) {}
+}  // namespace
 
-// Opens the colour-depth menu beside its button.
-void TfrmMain::Win95SpeedButton6Click(fw::Component*) {}
+// A base-game map: its file name is both the shown name and the "+map" name. A separator, or
+// no current item, empties both.
+void TfrmMain::ComboBox2Change(fw::Component*) {
+  const char* const* file = At(kBaseMaps, comboBox2_->ItemIndex());
+  mapText_ = file ? *file : "";
+  editChosenMap_->SetText(mapText_);
+  lblMapName_->SetCaption(mapText_);
+}
 
-// 400 x 300 into the width and height fields.
-void TfrmMain::N400x3001Click(fw::Component*) {}
+// An add-on map: its title is shown, its file name goes after "+map". With no current item
+// the shown name empties and the chosen file stays.
+void TfrmMain::ComboBox3Change(fw::Component*) {
+  if (const AddOnMap* map = At(kAddOnMaps, comboBox3_->ItemIndex())) {
+    mapText_ = map->title;
+    lblMapName_->SetCaption(map->file);
+  } else {
+    mapText_.clear();
+  }
+  editChosenMap_->SetText(mapText_);
+}
 
-// 512 x 384 into the width and height fields.
-void TfrmMain::N512x3841Click(fw::Component*) {}
+// "Original Quake Map:" and "OEM Gorvale Map:" each make their own list usable when checked,
+// the other one when not. The chosen map stays until a pick in the list now usable.
+void TfrmMain::RadioButton14Click(fw::Component*) {
+  bool own = RadioButton(14)->Checked();
+  comboBox2_->SetEnabled(own);
+  comboBox3_->SetEnabled(!own);
+}
 
-// 640 x 480 into the width and height fields.
-void TfrmMain::N640x4801Click(fw::Component*) {}
+void TfrmMain::RadioButton15Click(fw::Component*) {
+  bool own = RadioButton(15)->Checked();
+  comboBox3_->SetEnabled(own);
+  comboBox2_->SetEnabled(!own);
+}
 
-// 800 x 600 into the width and height fields.
-void TfrmMain::N800x6001Click(fw::Component*) {}
+// The menus open beside their buttons: the window's outer position plus the button's place on
+// the page, offset by (12, 65).
+void TfrmMain::PopupBeside(fw::TPopupMenu* menu, fw::TControl* button) {
+  menu->Popup(Left() + button->Left() + 12, Top() + button->Top() + 65);
+}
 
-// 1024 x 768 into the width and height fields.
-void TfrmMain::N1024x7681Click(fw::Component*) {}
+void TfrmMain::Win95SpeedButton5Click(fw::Component*) { PopupBeside(popupRes_, win95SpeedButton5_); }
+void TfrmMain::Win95SpeedButton6Click(fw::Component*) { PopupBeside(popupBPP_, win95SpeedButton6_); }
 
-// 1152 x 864 into the width and height fields.
-void TfrmMain::N1152x8641Click(fw::Component*) {}
+// Resolution entries: width and height texts, set directly (no key filter), enabled or not.
+void TfrmMain::SetResolution(const char* width, const char* height) {
+  IntEdit(11)->SetText(width);
+  IntEdit(12)->SetText(height);
+}
 
-// 1280 x 1024 into the width and height fields.
-void TfrmMain::N1280x10241Click(fw::Component*) {}
+void TfrmMain::N400x3001Click(fw::Component*) { SetResolution("400", "300"); }
+void TfrmMain::N512x3841Click(fw::Component*) { SetResolution("512", "384"); }
+void TfrmMain::N640x4801Click(fw::Component*) { SetResolution("640", "480"); }
+void TfrmMain::N800x6001Click(fw::Component*) { SetResolution("800", "600"); }
+void TfrmMain::N1024x7681Click(fw::Component*) { SetResolution("1024", "768"); }
+void TfrmMain::N1152x8641Click(fw::Component*) { SetResolution("1152", "864"); }
+void TfrmMain::N1280x10241Click(fw::Component*) { SetResolution("1280", "1024"); }
 
-// 16 bits per pixel into the depth field.
-void TfrmMain::N11Click(fw::Component*) {}
-
-// 24 bits per pixel into the depth field.
-void TfrmMain::N241Click(fw::Component*) {}
-
-// 32 bits per pixel into the depth field.
-void TfrmMain::N321Click(fw::Component*) {}
+// Colour-depth entries.
+void TfrmMain::N11Click(fw::Component*) { IntEdit(13)->SetText("16"); }
+void TfrmMain::N241Click(fw::Component*) { IntEdit(13)->SetText("24"); }
+void TfrmMain::N321Click(fw::Component*) { IntEdit(13)->SetText("32"); }
