@@ -2,7 +2,8 @@
 # Builds the launcher and starts it under Wine in the build tree's private prefix. Without a
 # display it runs on a virtual one; once the main window is up it saves a screenshot of the
 # screen to build/screenshot.png and closes the program again.
-# Usage: scripts/run.sh   (GORVALE_BUILD chooses the build tree, as for scripts/test.sh)
+# Usage: scripts/run.sh   (GORVALE_BUILD chooses the build tree, as for scripts/test.sh; the
+# program runs in the Wine prefix BUILD/run/wineprefix)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${GORVALE_BUILD:-$root/build}
@@ -17,9 +18,16 @@ cmake -S "$root" -B "$build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i68
   -DCMAKE_BUILD_TYPE=Release -DGORVALE_NATIVE_DIR="$build/native" >/dev/null
 cmake --build "$build/win32" -j"$jobs" --target Gorvale
 
+# A prefix of its own beside the test prefix: on the virtual display, where no window manager
+# draws frames, Wine is told to draw them itself, so the screenshot shows them as Windows would.
 source "$root/scripts/wine-session.sh"
 trap wine_session_end EXIT
-wine_session_begin "$build/win32"
+wine_session_begin "$build/run"
+if [ -n "${_xvfb_pid:-}" ]; then
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+else
+  wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
+fi
 
 wine "$build/win32/app/Gorvale.exe" &
 program=$!

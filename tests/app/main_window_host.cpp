@@ -1,0 +1,107 @@
+#include "tests/app/main_window_host.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "app/About.h"
+#include "controls/register_controls.h"
+#include "framework/win32/application.h"
+#include "framework/win32/notebook.h"
+#include "framework/win32/register_classes.h"
+#include "store/aprstore.h"
+#include "tests/app/ui_input.h"
+
+namespace gv::test {
+
+std::map<std::string, CreatedState> MainWindowHost::created_;
+
+namespace {
+
+std::string PageOf(fw::TControl* control) {
+  for (fw::TControl* c = control; c; c = c->Parent()) {
+    if (auto* page = dynamic_cast<fw::TPage*>(c)) return page->Caption();
+  }
+  return "";
+}
+
+CreatedState Read(fw::TWinControl* control) {
+  CreatedState s;
+  HWND hwnd = control->Handle();
+  HWND parent = ::GetParent(hwnd);
+  s.page = PageOf(control);
+  s.parent = control->Parent() ? control->Parent()->Name() : "";
+  ::GetWindowRect(hwnd, &s.bounds);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&s.bounds), 2);
+  s.text = WindowText(hwnd);
+  char cls[64] = "";
+  ::GetClassNameA(hwnd, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Edit") == 0) s.limit = static_cast<int>(::SendMessageA(hwnd, EM_GETLIMITTEXT, 0, 0));
+  if (lstrcmpiA(cls, "Button") == 0) s.checked = ::SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  s.enabled = ::IsWindowEnabled(hwnd) != FALSE;
+  s.visible = (::GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+  return s;
+}
+
+}  // namespace
+
+void MainWindowHost::SetUp() {
+  ForgetSettings();
+  fw::RegisterFrameworkClasses();
+  RegisterControlClasses();
+  RegisterStoreClasses();
+  fw::Application()->SetTitle("OEM Gorvale FE");
+  fw::Application()->CreateForm<TfrmMain>();
+  fw::Application()->CreateForm<TAboutBox>();
+  if (!frmMain || !AboutBox) throw std::runtime_error("the windows were not made");
+
+  frmMain->Handle();  // every window of the form, none shown yet
+  for (fw::Component* c : frmMain->Components()) {
+    if (auto* w = dynamic_cast<fw::TWinControl*>(c); w && !c->Name().empty()) created_[c->Name()] = Read(w);
+  }
+  frmMain->SetWindowState(fw::wsNormal);
+  frmMain->Show();
+  Activate();
+}
+
+fw::Component* MainWindowHost::Find(const std::string& name) {
+  fw::Component* c = frmMain->FindComponent(name);
+  if (!c) throw std::runtime_error("no component " + name);
+  return c;
+}
+
+fw::TWinControl* MainWindowHost::Windowed(const std::string& name) {
+  auto* w = dynamic_cast<fw::TWinControl*>(Find(name));
+  if (!w) throw std::runtime_error(name + " has no window");
+  return w;
+}
+
+std::string MainWindowHost::FocusedName() {
+  // A combo box with a text field gives the focus to the field inside it.
+  for (HWND h = ::GetFocus(); h; h = ::GetParent(h)) {
+    if (fw::TWinControl* w = fw::TWinControl::FromHandle(h)) return w->Name();
+  }
+  return "";
+}
+
+void MainWindowHost::Activate() {
+  HWND hwnd = frmMain->Handle();
+  ::SetForegroundWindow(hwnd);
+  ::SetActiveWindow(hwnd);
+  Windowed("ComboBox1")->SetFocus();
+  PumpUntil([hwnd] { return ::GetForegroundWindow() == hwnd; }, 2000);
+}
+
+}  // namespace gv::test
+
+namespace {
+
+class HostEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { gv::test::MainWindowHost::SetUp(); }
+  void TearDown() override { gv::test::ForgetSettings(); }
+};
+
+const auto* const kHost = ::testing::AddGlobalTestEnvironment(new HostEnvironment);
+
+}  // namespace

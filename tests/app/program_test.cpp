@@ -1,0 +1,220 @@
+// The launcher as a user starts it: a copy of Gorvale.exe in a folder of its own, observed from
+// outside through its windows. Start-up (splash, minimised main window, restore two seconds
+// later), the splash going early when another window is activated, and the run button.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "app/batch_file.h"
+#include "tests/app/scratch_dir.h"
+#include "tests/app/settings_file.h"
+#include "tests/app/ui_input.h"
+
+namespace gv::test {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int MsSince(Clock::time_point t) {
+  return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t).count());
+}
+
+// The build's Gorvale.exe as a Windows path (the build tree is on Wine's drive Z:).
+std::string BuiltProgram() {
+  std::string path = "Z:" + std::string(GORVALE_EXE);
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+// The windows of the running program: the main window (captioned) and the splash (no caption).
+struct Windows {
+  HWND main = nullptr;
+  HWND splash = nullptr;
+};
+
+class Program {
+ public:
+  // Starts a copy of the program in dir, with the stand-in game beside it when asked.
+  Program(const ScratchDir& dir, bool withGame) {
+    const std::string exe = dir.Path() + "Gorvale.exe";
+    EXPECT_TRUE(::CopyFileA(BuiltProgram().c_str(), exe.c_str(), FALSE)) << BuiltProgram();
+    if (withGame) {
+      EXPECT_TRUE(
+          ::CopyFileA((ProgramDirectory() + "quake.exe").c_str(), (dir.Path() + "quake.exe").c_str(), FALSE));
+    }
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string command = "\"" + exe + "\"";
+    started_ = Clock::now();
+    EXPECT_TRUE(::CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                 dir.Path().c_str(), &si, &info_));
+  }
+  ~Program() {
+    if (Running()) {
+      HWND main = Find().main;
+      if (main) ::PostMessageA(main, WM_CLOSE, 0, 0);
+      if (::WaitForSingleObject(info_.hProcess, 10000) != WAIT_OBJECT_0)
+        ::TerminateProcess(info_.hProcess, 1);
+    }
+    ::CloseHandle(info_.hThread);
+    ::CloseHandle(info_.hProcess);
+  }
+
+  bool Running() const { return ::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+  bool WaitForExit(int ms, DWORD* code) {
+    if (::WaitForSingleObject(info_.hProcess, ms) != WAIT_OBJECT_0) return false;
+    ::GetExitCodeProcess(info_.hProcess, code);
+    return true;
+  }
+
+  Windows Find() const {
+    Search search{info_.dwProcessId, {}};
+    ::EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+
+  // Waits until cond(windows) holds; returns false after ms.
+  template <class Cond>
+  bool Await(Cond cond, int ms, Windows* out = nullptr) const {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+    while (Clock::now() < deadline) {
+      const Windows w = Find();
+      if (cond(w)) {
+        if (out) *out = w;
+        return true;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+  }
+
+  Clock::time_point Started() const { return started_; }
+
+ private:
+  struct Search {
+    DWORD pid;
+    Windows found;
+  };
+  static BOOL CALLBACK Collect(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<Search*>(lp);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != s->pid) return TRUE;
+    const LONG style = ::GetWindowLongA(hwnd, GWL_STYLE);
+    if ((style & WS_CAPTION) == WS_CAPTION && WindowText(hwnd) == "OEM Gorvale FE") s->found.main = hwnd;
+    if (!(style & WS_CAPTION) && (style & WS_POPUP) && ::IsWindowVisible(hwnd)) {
+      RECT r;
+      ::GetWindowRect(hwnd, &r);
+      if (r.right - r.left == 213 && r.bottom - r.top == 212) s->found.splash = hwnd;
+    }
+    return TRUE;
+  }
+
+  PROCESS_INFORMATION info_{};
+  Clock::time_point started_;
+};
+
+bool Shown(HWND h) { return h && ::IsWindowVisible(h); }
+bool Minimised(const Windows& w) { return Shown(w.main) && ::IsIconic(w.main); }
+bool Restored(const Windows& w) { return Shown(w.main) && !::IsIconic(w.main); }
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ForgetSettings(); }
+  void TearDown() override { ForgetSettings(); }
+};
+
+TEST_F(ProgramTest, SplashThenMinimisedMainWindowRestoredAboutTwoSecondsLater) {
+  ScratchDir dir;
+  Program program(dir, false);
+  Windows w;
+  // The splash comes first, centred and on top. (The pointer is checked by the window tests:
+  // another process cannot compare cursor handles with its own.)
+  ASSERT_TRUE(program.Await([](const Windows& x) { return Shown(x.splash); }, 15000, &w)) << "no splash";
+  RECT r;
+  ::GetWindowRect(w.splash, &r);
+  EXPECT_NEAR((r.left + r.right) / 2, ::GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+  EXPECT_NEAR((r.top + r.bottom) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+  EXPECT_NE(::GetWindowLongA(w.splash, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+
+  // The main window is shown minimised beside it; the timer restores it.
+  ASSERT_TRUE(program.Await(Minimised, 10000, &w)) << "no minimised main window";
+  const auto minimisedAt = Clock::now();
+  EXPECT_TRUE(Shown(program.Find().splash)) << "the splash stays while the main window is minimised";
+  ASSERT_TRUE(program.Await(Restored, 8000, &w)) << "the main window was not restored";
+  const int restoredAfter = MsSince(minimisedAt);
+  EXPECT_GE(restoredAfter, 1500);
+  EXPECT_LE(restoredAfter, 3500);
+  EXPECT_TRUE(program.Await([](const Windows& x) { return !x.splash; }, 1000)) << "the splash stays";
+  RECT m;
+  ::GetWindowRect(w.main, &m);
+  EXPECT_EQ(m.right - m.left, 317);
+  EXPECT_EQ(m.bottom - m.top, 264);
+  EXPECT_EQ(::GetForegroundWindow(), w.main);
+  std::printf("[ info     ] restored %d ms after it was shown minimised\n", restoredAfter);
+
+  ::PostMessageA(w.main, WM_CLOSE, 0, 0);
+  DWORD code = 1;
+  ASSERT_TRUE(program.WaitForExit(10000, &code)) << "the close did not end the program";
+  EXPECT_EQ(code, 0u);
+}
+
+TEST_F(ProgramTest, ActivatingAnotherWindowRemovesTheSplashAtOnce) {
+  ScratchDir dir;
+  Program program(dir, false);
+  Windows w;
+  ASSERT_TRUE(program.Await([](const Windows& x) { return Shown(x.splash) && Minimised(x); }, 15000, &w));
+  const auto minimisedAt = Clock::now();
+
+  HWND other = ::CreateWindowExA(0, "STATIC", "another application", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                                 200, 100, nullptr, nullptr, nullptr, nullptr);
+  ::SetForegroundWindow(other);
+  const auto activatedAt = Clock::now();
+  MSG msg;
+  bool done = false;
+  while (!done && MsSince(activatedAt) < 1500) {  // our own window needs its messages
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    const Windows now = program.Find();
+    done = !now.splash && Restored(now);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  const int took = MsSince(activatedAt);
+  EXPECT_TRUE(done) << "splash still up or main window not restored";
+  EXPECT_LT(took, 700);
+  EXPECT_LT(MsSince(minimisedAt), 1800) << "earlier than the timer";
+  ::DestroyWindow(other);
+
+  // The timer finds nothing left to do; the window stays normal.
+  std::this_thread::sleep_for(std::chrono::milliseconds(2200));
+  EXPECT_TRUE(Restored(program.Find()));
+}
+
+TEST_F(ProgramTest, RunButtonWithDesignDefaultsWritesTheBatchLineAndCloses) {
+  ScratchDir dir;
+  Program program(dir, true);
+  Windows w;
+  ASSERT_TRUE(program.Await([](const Windows& x) { return Restored(x) && !x.splash; }, 15000, &w));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ClickMouse(ScreenPoint(w.main, 159 + 12, 5 + 12));  // the run button on the top bar
+  DWORD code = 1;
+  ASSERT_TRUE(program.WaitForExit(10000, &code)) << "the program did not close";
+  EXPECT_EQ(code, 0u);
+
+  const std::string line = "quake.exe +skill 1 +name \"\" +color 1 1 +deathmatch 1 -game gorvale +map ";
+  EXPECT_EQ(ReadFileBytes(dir.Path() + "Gorvale.bat"), line + "\r\n");
+  // The shell ran the batch file, which started the stand-in game with the line.
+  std::string record;
+  for (int i = 0; i < 300 && record.empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (FileExists(dir.Path() + "command-line.txt")) record = ReadFileBytes(dir.Path() + "command-line.txt");
+  }
+  EXPECT_EQ(record, line);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the interpreter lets go of the folder
+}
+
+}  // namespace
+}  // namespace gv::test

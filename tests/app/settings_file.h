@@ -1,0 +1,10 @@
+// The main window's settings file, which the tests that start the windows clear first.
+#pragma once
+
+namespace gv::test {
+
+// Deletes Zelt.ini in the Windows directory, so that the main window starts with its design
+// values.
+void ForgetSettings();
+
+}  // namespace gv::test
