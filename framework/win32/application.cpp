@@ -1,20 +1,168 @@
 #include "framework/win32/application.h"
 
+#include <commctrl.h>
+
+#include <cctype>
+
+#include "framework/core/component_reader.h"
+#include "framework/core/desc_parser.h"
+#include "framework/core/error.h"
 #include "framework/win32/error_box.h"
+#include "framework/win32/hint_tracker.h"
+#include "framework/win32/key_navigation.h"
 
 namespace fw {
+
+namespace {
+
+// The description stored as the RCDATA resource named after the class, in upper case.
+std::string_view ResourceText(const char* className) {
+  std::string name = className;
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC resource = FindResourceA(module, name.c_str(), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+  HGLOBAL data = resource ? LoadResource(module, resource) : nullptr;
+  const void* bytes = data ? LockResource(data) : nullptr;
+  if (!bytes) throw Error("Resource " + name + " not found");
+  return std::string_view(static_cast<const char*>(bytes), SizeofResource(module, resource));
+}
+
+}  // namespace
 
 const ClassInfo& TApplication::StaticClass() {
   static const ClassInfo info = MakeClass<TApplication, Component>("TApplication");
   return info;
 }
 
-TApplication::TApplication(Component* owner) : Component(owner) {}
+TApplication::TApplication(Component* owner) : Component(owner) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+}
 
 TApplication::~TApplication() { DestroyComponents(); }
 
+void TApplication::ReadForm(TForm* form) { ReadForm(form, ResourceText(form->Class().name)); }
+
+void TApplication::ReadForm(TForm* form, std::string_view text) {
+  ReadRoot(form, desc::Parse(text));
+  form->DoCreate();
+  if (form->Visible()) form->Show();
+}
+
+TForm* TApplication::AddForm(std::unique_ptr<TForm> form, std::optional<std::string_view> text) {
+  if (text)
+    ReadForm(form.get(), *text);
+  else
+    ReadForm(form.get());
+  if (!mainForm_) mainForm_ = form.get();
+  return form.release();
+}
+
+void TApplication::FormDestroyed(TForm* form) {
+  if (form == mainForm_) mainForm_ = nullptr;
+}
+
+void TApplication::Notification(Component* component, Operation operation) {
+  if (operation == Operation::Remove && component == mainForm_) mainForm_ = nullptr;
+  Component::Notification(component, operation);
+}
+
+void TApplication::Run() {
+  terminated_ = false;
+  if (mainForm_) {
+    try {
+      mainForm_->Show();
+    } catch (const std::exception& e) {
+      HandleException(e);
+    }
+  }
+  while (!terminated_) HandleMessage();
+  terminated_ = false;  // the loop is over; a later Run starts afresh
+}
+
+void TApplication::ProcessMessages() {
+  while (ProcessMessage()) {
+  }
+}
+
+void TApplication::HandleMessage() {
+  if (ProcessMessage()) return;
+  Idle();
+  if (!terminated_) WaitMessage();
+}
+
+bool TApplication::ProcessMessage() {
+  MSG msg;
+  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    terminated_ = true;
+    return true;
+  }
+  // The window procedure reports what leaves a handler; this catches what the loop's own
+  // steps raise (a dialog key that clicks a button, a hint handler).
+  try {
+    if (!PreTranslate(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  } catch (const std::exception& e) {
+    HandleException(e);
+  }
+  return true;
+}
+
+bool TApplication::PreTranslate(const MSG& msg) {
+  Hints().Filter(msg);
+  return HandleNavigationKey(msg);
+}
+
+void TApplication::Idle() {
+  try {
+    Hints().Idle();
+  } catch (const std::exception& e) {
+    HandleException(e);
+  }
+}
+
+HintTracker& TApplication::Hints() {
+  if (!hints_) hints_ = std::make_unique<HintTracker>([this](const std::string& hint) { SetHint(hint); });
+  return *hints_;
+}
+
+void TApplication::SetHint(const std::string& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  onHint(this);
+}
+
+HWND TApplication::ToolTipWindow() const { return hints_ ? hints_->ToolTipWindow() : nullptr; }
+
 void TApplication::HandleException(const std::exception& error) {
   ShowErrorBox(GetActiveWindow(), title_, error.what());
+}
+
+HCURSOR TApplication::CursorHandle() const {
+  switch (cursor_) {
+    case crHourGlass:
+      return LoadCursor(nullptr, IDC_WAIT);
+    case crArrow:
+      return LoadCursor(nullptr, IDC_ARROW);
+    default:
+      return nullptr;
+  }
+}
+
+void TApplication::SetCursor(TCursor cursor) {
+  if (cursor == cursor_) return;
+  cursor_ = cursor;
+  // Let the window under the pointer choose its pointer again now.
+  POINT p;
+  if (!GetCursorPos(&p)) return;
+  HWND hwnd = WindowFromPoint(p);
+  DWORD process = 0;
+  if (!hwnd || !GetWindowThreadProcessId(hwnd, &process) || process != GetCurrentProcessId()) return;
+  LRESULT hit = SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+  SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(hit, WM_MOUSEMOVE));
 }
 
 TApplication* Application() {

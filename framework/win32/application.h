@@ -1,14 +1,24 @@
-// The application object: title, forms, message loop and error reporting.
+// The application object: title, forms, message loop, hint, pointer and error reporting.
 #pragma once
 
 #include <windows.h>
 
 #include <exception>
+#include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "framework/core/component.h"
+#include "framework/core/method.h"
+#include "framework/win32/form.h"
 
 namespace fw {
+
+class HintTracker;
+
+// The application-wide mouse pointer.
+enum TCursor : int { crDefault = 0, crArrow = -2, crHourGlass = -11 };
 
 class TApplication : public Component {
  public:
@@ -19,12 +29,68 @@ class TApplication : public Component {
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& title) { title_ = title; }
 
-  // Shows an exception that left an event handler: the error box titled with the
-  // application title, the message followed by "."; the program then carries on.
+  // Creates a form of class T owned by the application, reads its description (the RCDATA
+  // resource named after the class in upper case, "TFRMMAIN") and runs its OnCreate. The
+  // first form created this way becomes the main form.
+  template <class T>
+  T* CreateForm() {
+    return static_cast<T*>(AddForm(std::make_unique<T>(this), std::nullopt));
+  }
+  // The same from description text (tests).
+  template <class T>
+  T* CreateFormFromText(std::string_view text) {
+    return static_cast<T*>(AddForm(std::make_unique<T>(this), text));
+  }
+  // Reads a description into a form made elsewhere (one without owner, the splash), from its
+  // resource or the text given, runs OnCreate and shows it if the description says Visible.
+  void ReadForm(TForm* form);
+  void ReadForm(TForm* form, std::string_view text);
+  TForm* MainForm() const { return mainForm_; }
+
+  // Shows the main form (as its WindowState says) and runs the message loop until Terminate.
+  void Run();
+  // Handles every message in the queue, then returns.
+  void ProcessMessages();
+  // Handles one message, waiting for one when there is none.
+  void HandleMessage();
+  // Ends the message loop (posts WM_QUIT). Terminated is true from when a loop has seen it
+  // until Run returns; modal displays end then.
+  void Terminate() { PostQuitMessage(0); }
+  bool Terminated() const { return terminated_; }
+
+  // Shows an exception that left an event handler: the error box titled with the application
+  // title, the message followed by "."; the program then carries on.
   void HandleException(const std::exception& error);
 
+  // The current hint: the long part of the hint under the mouse pointer. onHint runs
+  // whenever it changes.
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
+  Method onHint;
+  // The tool-tip window, once a tip has been shown (tests look at it).
+  HWND ToolTipWindow() const;
+
+  // The pointer every window of the program shows while it is not crDefault.
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor cursor);
+  HCURSOR CursorHandle() const;  // null for crDefault
+
+  // Told by each form as it goes.
+  void FormDestroyed(TForm* form);
+  void Notification(Component* component, Operation operation) override;
+
  private:
-  std::string title_;
+  TForm* AddForm(std::unique_ptr<TForm> form, std::optional<std::string_view> text);
+  bool ProcessMessage();  // false when the queue was empty
+  bool PreTranslate(const MSG& msg);
+  void Idle();
+  HintTracker& Hints();
+
+  std::string title_, hint_;
+  TForm* mainForm_ = nullptr;
+  bool terminated_ = false;
+  TCursor cursor_ = crDefault;
+  std::unique_ptr<HintTracker> hints_;
 };
 
 // The one application object of the program.

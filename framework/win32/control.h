@@ -48,7 +48,7 @@ class TControl : public Component {
   virtual void SetBounds(int left, int top, int width, int height);
   RECT BoundsRect() const { return RECT{left_, top_, left_ + width_, top_ + height_}; }
   virtual RECT ClientRect() const { return RECT{0, 0, width_, height_}; }
-  POINT ClientToScreen(POINT p) const;
+  virtual POINT ClientToScreen(POINT p) const;
 
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);

@@ -122,7 +122,7 @@ void TWinControl::CreateParamsFor(CreateParams& params) {
 void TWinControl::CreateWnd() {
   CreateParams params;
   CreateParamsFor(params);
-  if (Visible()) params.style |= WS_VISIBLE;
+  if (Visible() && params.showWhenVisible) params.style |= WS_VISIBLE;
   if (!Enabled()) params.style |= WS_DISABLED;
   HWND parent = Parent() ? Parent()->Handle() : params.parent;
   native_ = params.className != nullptr;
@@ -136,9 +136,29 @@ void TWinControl::CreateWnd() {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowSubclass(hwnd, SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   }
+  if (Parent()) PlaceInZOrder();
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
   WindowCreated();
   CreateChildWindows();
+}
+
+void TWinControl::PlaceInZOrder() {
+  // A new child window goes below its earlier siblings; a control written later in the text
+  // must lie above the earlier ones (an edit box above the frame panel under it), so it goes
+  // just below the first later sibling that has a window, or to the top.
+  HWND above = HWND_TOP;
+  const auto& siblings = Parent()->controls_;
+  auto it = std::find(siblings.begin(), siblings.end(), this);
+  if (it != siblings.end()) {
+    for (++it; it != siblings.end(); ++it) {
+      auto* w = dynamic_cast<TWinControl*>(*it);
+      if (w && w->handle_) {
+        above = w->handle_;
+        break;
+      }
+    }
+  }
+  SetWindowPos(handle_, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWinControl::CreateChildWindows() {
@@ -423,6 +443,15 @@ bool TWinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       return false;
     case WM_CONTEXTMENU:
       return HandleContextMenu(reinterpret_cast<HWND>(wp), lp);
+    case WM_SETCURSOR:
+      // The application-wide pointer (the hourglass while starting) wins over every window's own.
+      if (LOWORD(lp) != HTCLIENT) return false;
+      if (HCURSOR cursor = Application()->CursorHandle()) {
+        ::SetCursor(cursor);
+        result = TRUE;
+        return true;
+      }
+      return false;
     case WM_DESTROY:
       return false;
   }

@@ -22,6 +22,7 @@ struct CreateParams {
   DWORD exStyle = 0;
   HWND parent = nullptr;
   std::string caption;
+  bool showWhenVisible = true;  // false: made hidden whatever Visible says; the class shows it (forms)
 };
 
 class TWinControl : public TControl {
@@ -55,6 +56,9 @@ class TWinControl : public TControl {
   // Whether arrow keys belong to the control (an edit moves its caret) rather than moving
   // the focus on to the next control.
   virtual bool WantsArrows() const { return true; }
+  // Enter (VK_RETURN) or Escape (VK_ESCAPE) pressed in the control's window: a default or
+  // cancel button clicks itself and returns true.
+  virtual bool DialogKey(UINT /*key*/) { return false; }
 
   Method onEnter, onExit;
   virtual void DoEnter() { onEnter(this); }
@@ -104,6 +108,7 @@ class TWinControl : public TControl {
   bool HandleContextMenu(HWND target, LPARAM lp);
   bool HandleControlColor(HDC dc, HWND child, LRESULT& result);
   void CreateChildWindows();
+  void PlaceInZOrder();
   HBRUSH Brush();
 
   HWND handle_ = nullptr;

@@ -1,0 +1,14 @@
+// Keyboard navigation, done by the message loop before a key reaches its window: Tab and
+// Shift+Tab move through the form's controls in tab order; the arrow keys move between the
+// controls of one parent when the focused control has no use for them (check boxes, radio
+// buttons, buttons); Enter and Escape in a modal form go to its default and cancel buttons.
+#pragma once
+
+#include <windows.h>
+
+namespace fw {
+
+// True when the key was used and the message must go no further.
+bool HandleNavigationKey(const MSG& msg);
+
+}  // namespace fw
