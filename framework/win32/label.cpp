@@ -1,0 +1,87 @@
+#include "framework/win32/label.h"
+
+#include "framework/win32/draw3d.h"
+#include "framework/win32/win_control.h"
+
+namespace fw {
+
+const ClassInfo& TLabel::StaticClass() {
+  static const PropInfo kProps[] = {
+      EnumProp<&TLabel::Alignment, &TLabel::SetAlignment>("Alignment", kAlignmentType, taLeftJustify),
+      BoolProp<&TLabel::AutoSize, &TLabel::SetAutoSize>("AutoSize", true),
+      StrProp<&TControl::Caption, &TControl::SetCaption>("Caption"),
+      BoolProp<&TLabel::Transparent, &TLabel::SetTransparent>("Transparent", false),
+  };
+  static const ClassInfo info = MakeClass<TLabel, TGraphicControl>("TLabel", kProps);
+  return info;
+}
+
+TLabel::TLabel(Component* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
+
+void TLabel::SetAlignment(TAlignment alignment) {
+  if (alignment == alignment_) return;
+  alignment_ = alignment;
+  Invalidate();
+}
+
+void TLabel::SetAutoSize(bool autoSize) {
+  if (autoSize == autoSize_) return;
+  autoSize_ = autoSize;
+  AdjustBounds();
+}
+
+void TLabel::SetTransparent(bool transparent) {
+  if (transparent == transparent_) return;
+  transparent_ = transparent;
+  Invalidate();
+}
+
+UINT TLabel::DrawFlags() const {
+  static const UINT kAlign[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+  return DT_EXPANDTABS | kAlign[alignment_];
+}
+
+SIZE TLabel::TextExtent() {
+  std::string text = Caption();
+  if (text.empty() || text == "&") text += ' ';
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, Font()->Handle());
+  RECT r{0, 0, 0, 0};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawFlags() | DT_CALCRECT);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+void TLabel::AdjustBounds() {
+  if (!autoSize_ || IsLoading()) return;
+  SIZE size = TextExtent();
+  // A right-aligned label keeps its right edge where it was.
+  int left = alignment_ == taRightJustify ? Left() + Width() - size.cx : Left();
+  SetBounds(left, Top(), size.cx, size.cy);
+}
+
+void TLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
+}
+
+void TLabel::TextChanged() {
+  AdjustBounds();
+  Invalidate();
+}
+
+void TLabel::FontChanged() {
+  AdjustBounds();
+  Invalidate();
+}
+
+void TLabel::Paint(HDC dc) {
+  RECT r{0, 0, Width(), Height()};
+  if (!transparent_) FillSolid(dc, r, Color());
+  HGDIOBJ old = SelectObject(dc, Font()->Handle());
+  DrawControlText(dc, Caption(), r, DrawFlags(), Font()->Color(), EnabledInTree());
+  SelectObject(dc, old);
+}
+
+}  // namespace fw

@@ -1,0 +1,128 @@
+#include "framework/win32/panel.h"
+
+#include "framework/win32/draw3d.h"
+
+namespace fw {
+
+namespace {
+const char* const kBevelCutNames[] = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
+}
+
+const EnumType kBevelCutType{"TBevelCut", kBevelCutNames, 4};
+
+const ClassInfo& TCustomPanel::StaticClass() {
+  static const ClassInfo info = MakeClass<TCustomPanel, TWinControl>("TCustomPanel");
+  return info;
+}
+
+const ClassInfo& TPanel::StaticClass() {
+  static const PropInfo kProps[] = {
+      EnumProp<&TCustomPanel::Alignment, &TCustomPanel::SetAlignment>("Alignment", kAlignmentType, taCenter),
+      EnumProp<&TCustomPanel::BevelInner, &TCustomPanel::SetBevelInner>("BevelInner", kBevelCutType, bvNone),
+      EnumProp<&TCustomPanel::BevelOuter, &TCustomPanel::SetBevelOuter>("BevelOuter", kBevelCutType,
+                                                                        bvRaised),
+      IntProp<&TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth>("BevelWidth", 1),
+      IntProp<&TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth>("BorderWidth", 0),
+      StrProp<&TControl::Caption, &TControl::SetCaption>("Caption"),
+  };
+  static const ClassInfo info = MakeClass<TPanel, TCustomPanel>("TPanel", kProps);
+  return info;
+}
+
+TCustomPanel::TCustomPanel(Component* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 41); }
+
+void TCustomPanel::SetAlignment(TAlignment alignment) {
+  if (alignment == alignment_) return;
+  alignment_ = alignment;
+  Invalidate();
+}
+
+void TCustomPanel::SetBevelInner(TBevelCut cut) {
+  if (cut == bevelInner_) return;
+  bevelInner_ = cut;
+  Invalidate();
+}
+
+void TCustomPanel::SetBevelOuter(TBevelCut cut) {
+  if (cut == bevelOuter_) return;
+  bevelOuter_ = cut;
+  Invalidate();
+}
+
+void TCustomPanel::SetBevelWidth(int width) {
+  if (width < 1) width = 1;
+  if (width == bevelWidth_) return;
+  bevelWidth_ = width;
+  Invalidate();
+}
+
+void TCustomPanel::SetBorderWidth(int width) {
+  if (width < 0) width = 0;
+  if (width == borderWidth_) return;
+  borderWidth_ = width;
+  Invalidate();
+}
+
+int TCustomPanel::FrameWidth() const {
+  return borderWidth_ + (bevelOuter_ != bvNone ? bevelWidth_ : 0) + (bevelInner_ != bvNone ? bevelWidth_ : 0);
+}
+
+RECT TCustomPanel::InnerRect() const {
+  RECT r{0, 0, Width(), Height()};
+  InflateRect(&r, -FrameWidth(), -FrameWidth());
+  if (r.right < r.left) r.right = r.left;
+  if (r.bottom < r.top) r.bottom = r.top;
+  return r;
+}
+
+void TCustomPanel::SetName(const std::string& name) {
+  bool follow = captionFollowsName_ && !IsLoading() && Caption() == Name();
+  TWinControl::SetName(name);
+  if (follow) SetCaption(name);
+}
+
+void TCustomPanel::DrawBevel(HDC dc, RECT& r, TBevelCut cut) {
+  switch (cut) {
+    case bvLowered:
+      Frame3D(dc, r, clBtnShadow, clBtnHighlight, bevelWidth_);
+      break;
+    case bvRaised:
+      Frame3D(dc, r, clBtnHighlight, clBtnShadow, bevelWidth_);
+      break;
+    case bvSpace:
+      Frame3D(dc, r, Color(), Color(), bevelWidth_);
+      break;
+    case bvNone:
+      break;
+  }
+}
+
+void TCustomPanel::PaintBevels(HDC dc, RECT& r) {
+  DrawBevel(dc, r, bevelOuter_);
+  Frame3D(dc, r, Color(), Color(), borderWidth_);
+  DrawBevel(dc, r, bevelInner_);
+  if (r.right > r.left && r.bottom > r.top) FillSolid(dc, r, Color());
+}
+
+void TCustomPanel::PaintCaption(HDC dc, const RECT& r) {
+  std::string text = Caption();
+  if (text.empty()) return;
+  static const UINT kAlign[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+  HGDIOBJ old = SelectObject(dc, Font()->Handle());
+  DrawControlText(dc, text, r, DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX | kAlign[alignment_],
+                  Font()->Color(), EnabledInTree());
+  SelectObject(dc, old);
+}
+
+void TCustomPanel::Paint(HDC dc) {
+  RECT r{0, 0, Width(), Height()};
+  PaintBevels(dc, r);
+  PaintCaption(dc, r);
+}
+
+void TCustomPanel::BoundsChanged() {
+  TWinControl::BoundsChanged();
+  Invalidate();  // the bevels follow the edges
+}
+
+}  // namespace fw

@@ -1,0 +1,70 @@
+// Panels: a windowed container that draws an outer bevel, a border, an inner bevel and its
+// caption. TCustomPanel publishes nothing of its own, so that classes built on it choose their
+// rows; TPanel publishes them all. Used as group frame, edit frame and status line.
+#pragma once
+
+#include <string>
+
+#include "framework/win32/win_control.h"
+
+namespace fw {
+
+enum TBevelCut : int { bvNone, bvLowered, bvRaised, bvSpace };
+extern const EnumType kBevelCutType;
+
+class TCustomPanel : public TWinControl {
+ public:
+  FW_CLASS()
+
+  explicit TCustomPanel(Component* owner);
+
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment alignment);
+  TBevelCut BevelInner() const { return bevelInner_; }
+  void SetBevelInner(TBevelCut cut);
+  TBevelCut BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(TBevelCut cut);
+  int BevelWidth() const { return bevelWidth_; }
+  void SetBevelWidth(int width);
+  int BorderWidth() const { return borderWidth_; }
+  void SetBorderWidth(int width);
+
+  // Pixels taken on each side by the bevels and the border.
+  int FrameWidth() const;
+  // The area inside the bevels and the border, where the caption goes.
+  RECT InnerRect() const;
+
+  // A panel created by the program takes its new name as caption while the caption still
+  // equals the old name (not while it is read from text).
+  void SetName(const std::string& name) override;
+
+ protected:
+  void SetCaptionFollowsName(bool follows) { captionFollowsName_ = follows; }
+
+  // Draws the whole panel: PaintBevels, then PaintCaption inside them.
+  virtual void Paint(HDC dc);
+  // Draws outer bevel, border and inner bevel inside r and fills what is left with Color;
+  // r becomes that inner area.
+  void PaintBevels(HDC dc, RECT& r);
+  // The caption, one line, vertically centred and aligned by Alignment, clipped to r.
+  void PaintCaption(HDC dc, const RECT& r);
+
+  void PaintWindow(HDC dc) override { Paint(dc); }
+  void BoundsChanged() override;
+
+ private:
+  void DrawBevel(HDC dc, RECT& r, TBevelCut cut);
+
+  TAlignment alignment_ = taCenter;
+  TBevelCut bevelInner_ = bvNone, bevelOuter_ = bvRaised;
+  int bevelWidth_ = 1, borderWidth_ = 0;
+  bool captionFollowsName_ = true;
+};
+
+class TPanel : public TCustomPanel {
+ public:
+  FW_CLASS()
+  using TCustomPanel::TCustomPanel;
+};
+
+}  // namespace fw
