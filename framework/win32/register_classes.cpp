@@ -3,8 +3,18 @@
 // Before <windows.h>, whose RegisterClass macro would rename fw::RegisterClass.
 #include "framework/core/class_info.h"
 
+#include "framework/win32/bevel.h"
+#include "framework/win32/bit_btn.h"
+#include "framework/win32/check_box.h"
+#include "framework/win32/combo_box.h"
+#include "framework/win32/edit.h"
 #include "framework/win32/form.h"
+#include "framework/win32/image.h"
+#include "framework/win32/label.h"
+#include "framework/win32/notebook.h"
+#include "framework/win32/panel.h"
 #include "framework/win32/popup_menu.h"
+#include "framework/win32/radio_button.h"
 #include "framework/win32/timer.h"
 
 namespace fw {
@@ -14,6 +24,8 @@ void RegisterFrameworkClasses() {
   RegisterClasses<TForm, TPopupMenu, TMenuItem, TTimer>();
 
   // Standard controls.
+  RegisterClasses<TPanel, TLabel, TEdit, TCheckBox, TRadioButton, TComboBox, TNotebook, TPage, TBevel, TImage,
+                  TBitBtn>();
 }
 
 }  // namespace fw
