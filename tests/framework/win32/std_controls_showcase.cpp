@@ -63,7 +63,7 @@ BmpImage Gradient(int size) {
 
 int main(int argc, char** argv) {
   int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
-  stdtest::TestWindow window(560, 330);
+  stdtest::TestWindow window(570, 330);
   window.Font()->SetName("System");
   window.Font()->SetHeight(-13);
   Component* owner = &window;
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
   x->SetCaption("x");
   x->SetEnabled(false);
 
-  auto* about = Put<TPanel>(&window, owner, 310, 40, 240, 165);
+  auto* about = Put<TPanel>(&window, owner, 310, 40, 244, 165);
   about->SetBevelOuter(bvLowered);
   auto* pictureFrame = Put<TPanel>(about, owner, 8, 8, 102, 100);
   pictureFrame->SetBevelOuter(bvLowered);

@@ -21,6 +21,8 @@ class TestWindow : public fw::TWinControl {
 
  protected:
   void CreateParamsFor(fw::CreateParams& params) override;
+  // The client area is known once the window exists: aligned children take their places.
+  void WindowCreated() override { AlignControls(); }
 };
 
 // The top-level window the tests of a program share. Made once: under Wine without a window
