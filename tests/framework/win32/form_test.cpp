@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/error.h"
 #include "framework/win32/application.h"
 #include "tests/framework/win32/test_controls.h"
 #include "tests/framework/win32/test_input.h"
@@ -111,6 +112,25 @@ TEST_F(FormTest, CreatedFromTextRunsOnCreateOnceAndTheFirstFormIsMain) {
 
   main.reset();
   EXPECT_EQ(Application()->MainForm(), nullptr);
+}
+
+TEST_F(FormTest, CreateFormReadsTheResourceNamedAfterTheClass) {
+  std::unique_ptr<TTestForm> form(Application()->CreateForm<TTestForm>());
+  EXPECT_EQ(form->Name(), "FromResource");
+  EXPECT_EQ(form->Caption(), "From the resource");
+  EXPECT_NE(form->FindComponent("Check1"), nullptr);
+  EXPECT_EQ(form->log_, Log{"FormCreate:FromResource"});
+  EXPECT_EQ(Application()->MainForm(), form.get());
+
+  // A class without a description: an error, and nothing is left behind.
+  try {
+    Application()->CreateForm<TForm>();
+    ADD_FAILURE() << "no error";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "Resource TFORM not found");
+  }
+  EXPECT_EQ(Application()->Components().size(), 1u);
+  EXPECT_EQ(Application()->MainForm(), form.get());
 }
 
 TEST_F(FormTest, CloseRunsQueryThenOnCloseThenEndsTheLoop) {

@@ -176,18 +176,35 @@ TEST_F(LoopTest, RightClickOpensTheFormsMenuAtThePointer) {
   EXPECT_EQ(rect.top, at.y);
 }
 
-TEST_F(LoopTest, ExceptionInAHandlerShowsTheErrorBoxAndTheLoopCarriesOn) {
-  auto* button = Find<TTestCheck>("Button1");
-  Find<TTimer>("Tick")->SetEnabled(false);
-  button->onClick.fn = [](Component*) { throw Error("Boom"); };
+// Runs trigger() and returns the error box it caused, closed by a watcher.
+BoxSeen BoxFrom(const std::function<void()>& trigger) {
   BoxSeen seen;
   std::thread watcher([&seen, thread = GetCurrentThreadId()] { seen = WatchForBox(thread); });
-  PostMessageA(button->Handle(), BM_CLICK, 0, 0);
-  Application()->ProcessMessages();  // returns once the watcher has closed the box
+  trigger();
   watcher.join();
+  return seen;
+}
+
+TEST_F(LoopTest, ExceptionsInHandlersShowTheErrorBoxAndTheLoopCarriesOn) {
+  auto* button = Find<TTestCheck>("Button1");
+  auto* tick = Find<TTimer>("Tick");
+  tick->SetEnabled(false);
+  button->onClick.fn = [](Component*) { throw Error("Boom"); };
+  BoxSeen seen = BoxFrom([&] {
+    PostMessageA(button->Handle(), BM_CLICK, 0, 0);
+    Application()->ProcessMessages();  // returns once the box has been closed
+  });
   EXPECT_EQ(seen.title, "Test App");
   EXPECT_EQ(seen.text, "Boom.");
   EXPECT_TRUE(seen.hasIcon);
+
+  tick->onTimer.fn = [&](Component*) {
+    tick->SetEnabled(false);
+    throw Error("Tick failed");
+  };
+  tick->SetEnabled(true);
+  seen = BoxFrom([] { Pump(300); });
+  EXPECT_EQ(seen.text, "Tick failed.");
 
   // The next click goes through as usual.
   bool clicked = false;
