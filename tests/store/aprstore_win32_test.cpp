@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
 #include <fstream>
 #include <functional>
 #include <sstream>
-#include <thread>
 
 #include "framework/core/component_reader.h"
 #include "framework/core/desc_parser.h"
@@ -15,6 +13,7 @@
 #include "framework/win32/application.h"
 #include "framework/win32/form.h"
 #include "store/aprstore.h"
+#include "tests/store/error_box_watcher.h"
 #include "tests/store/store_test_components.h"
 
 namespace store_test {
@@ -38,69 +37,11 @@ std::string FileText(const std::string& path) {
   return text.str();
 }
 
-// What the watcher saw of the error box.
-struct BoxSeen {
-  HWND box = nullptr;
-  std::string title;
-  std::string text;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM param) {
-  char cls[16] = "";
-  GetClassNameA(window, cls, sizeof cls);
-  if (lstrcmpA(cls, "#32770") != 0) return TRUE;
-  reinterpret_cast<BoxSeen*>(param)->box = window;
-  return FALSE;
-}
-
-BOOL CALLBACK ReadBoxText(HWND child, LPARAM param) {
-  char cls[16] = "";
-  char text[512] = "";
-  GetClassNameA(child, cls, sizeof cls);
-  GetWindowTextA(child, text, sizeof text);
-  if (lstrcmpiA(cls, "Static") == 0 && text[0]) reinterpret_cast<BoxSeen*>(param)->text = text;
-  return TRUE;
-}
-
-// Watches the thread for a dialog box, reads it and presses OK.
-class BoxWatcher {
- public:
-  BoxWatcher() : thread_(GetCurrentThreadId()), worker_([this] { Watch(); }) {}
-  BoxSeen Seen() {
-    if (worker_.joinable()) worker_.join();
-    return seen_;
-  }
-  ~BoxWatcher() {
-    stop_ = true;
-    if (worker_.joinable()) worker_.join();
-  }
-
- private:
-  void Watch() {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!seen_.box && !stop_ && std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-      EnumThreadWindows(thread_, FindBox, reinterpret_cast<LPARAM>(&seen_));
-    }
-    if (!seen_.box) return;
-    char title[256] = "";
-    GetWindowTextA(seen_.box, title, sizeof title);
-    seen_.title = title;
-    EnumChildWindows(seen_.box, ReadBoxText, reinterpret_cast<LPARAM>(&seen_));
-    PostMessageA(seen_.box, WM_COMMAND, IDOK, 0);
-  }
-
-  DWORD thread_;
-  BoxSeen seen_;
-  volatile bool stop_ = false;
-  std::thread worker_;
-};
-
 class StoreFormTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     RegisterTestClasses();
-    RegisterTestClass(TStoreTestForm::StaticClass());
+    fw::RegisterClasses<TStoreTestForm>();
     fw::Application()->SetTitle("Store Test");
   }
 

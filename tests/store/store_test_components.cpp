@@ -150,8 +150,6 @@ void RegisterTestClasses() {
   RegisterStoreClasses();
 }
 
-void RegisterTestClass(const fw::ClassInfo& info) { fw::RegisterClass(info); }
-
 namespace {
 
 class TestHooks : public store::OwnerHooks {

@@ -167,9 +167,6 @@ class TTestGrid : public TTestControl {
 };
 
 void RegisterTestClasses();
-// Registers one more class; for code that sees <windows.h>, whose RegisterClass macro hides the
-// framework's function.
-void RegisterTestClass(const fw::ClassInfo& info);
 
 // Sections and binary rows in memory shared by every store made on it (a "restart" keeps them),
 // the test window's handlers as the hooks, and errors collected instead of shown.

@@ -1,0 +1,127 @@
+// The main window's own store under Wine: what a save of the design values writes into
+// "Zelt.ini" in the Windows directory, and what comes back when the window is made again.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/Sdimain.h"
+#include "controls/register_controls.h"
+#include "framework/win32/application.h"
+#include "framework/win32/edit.h"
+#include "framework/win32/radio_button.h"
+#include "framework/win32/register_classes.h"
+#include "store/aprstore.h"
+#include "tests/store/error_box_watcher.h"
+
+namespace {
+
+std::string SettingsPath() {
+  char dir[MAX_PATH];
+  GetWindowsDirectoryA(dir, MAX_PATH);
+  return std::string(dir) + "\\Zelt.ini";
+}
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class MainWindowStoreTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    fw::RegisterFrameworkClasses();
+    RegisterControlClasses();
+    RegisterStoreClasses();
+    fw::Application()->SetTitle("OEM Gorvale FE");
+  }
+  void SetUp() override { DeleteFileA(SettingsPath().c_str()); }
+  void TearDown() override {
+    delete window_;
+    DeleteFileA(SettingsPath().c_str());
+  }
+
+  // Makes the main window as the program does; its store restores from Zelt.ini at once.
+  void MakeWindow() {
+    delete window_;
+    window_ = fw::Application()->CreateForm<TfrmMain>();
+  }
+  TAutoPropertiesStore* Store() {
+    return dynamic_cast<TAutoPropertiesStore*>(window_->FindComponent("AutoPS"));
+  }
+  fw::TRadioButton* Radio(int n) {
+    return dynamic_cast<fw::TRadioButton*>(window_->FindComponent("RadioButton" + std::to_string(n)));
+  }
+  fw::TEdit* Edit(const char* name) { return dynamic_cast<fw::TEdit*>(window_->FindComponent(name)); }
+
+  TfrmMain* window_ = nullptr;
+};
+
+TEST_F(MainWindowStoreTest, ASaveOfTheDesignValuesWritesTheSettingsFileInWindowOrder) {
+  MakeWindow();
+  Store()->Save();
+  const std::string text = FileText(SettingsPath());
+  const std::string first_lines =
+      "[settings]\r\n"
+      "IntEdit1.Text=''1''\r\n"
+      "IntEdit2.Text=''1''\r\n"
+      "IntEdit3.Text=''1''\r\n"
+      "CheckBox6.Checked=False\r\n"
+      "CheckBox7.Checked=False\r\n"
+      "CheckBox8.Checked=False\r\n"
+      "CheckBox9.Checked=False\r\n"
+      "CheckBox1.Checked=False\r\n"
+      "IntEdit5.Text=''1''\r\n";
+  EXPECT_EQ(text.substr(0, first_lines.size()), first_lines);
+  for (const char* line : {"\r\nRadioButton1.Checked=True\r\n", "\r\nRadioButton2.Checked=False\r\n",
+                           "\r\nIntEdit10.Text=''18''\r\n", "\r\nIntEdit11.Text=''640''\r\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  for (const char* key :
+       {"\nEdit1.", "\nEdit2.", "\neditExtra.", "\nIntEdit9.", "\neditChosenMap.", "\nlblMapName.",
+        "\nRadioButton7.", "\nRadioButton8.", "\nRadioButton9.", "\nComboBox"})
+    EXPECT_EQ(text.find(key), std::string::npos) << key;
+}
+
+TEST_F(MainWindowStoreTest, ChoicesComeBackAfterARestartAsTheKeptButtonsSay) {
+  const std::string player = "it's " + std::string(300, 'q');
+  MakeWindow();
+  Radio(7)->SetChecked(true);  // "Lock and unlock memory": not kept
+  Radio(9)->SetChecked(true);  // "Fast": not kept
+  Edit("Edit1")->SetText(player);
+  Store()->Save();
+  MakeWindow();
+  EXPECT_FALSE(Radio(5)->Checked());
+  EXPECT_FALSE(Radio(6)->Checked());
+  EXPECT_FALSE(Radio(7)->Checked());
+  EXPECT_TRUE(Radio(8)->Checked());  // "Max", as the window is made
+  EXPECT_FALSE(Radio(9)->Checked());
+  EXPECT_EQ(Edit("Edit1")->Text(), player);
+}
+
+TEST_F(MainWindowStoreTest, ADamagedSettingsFileIsReportedAndTheWindowStillShows) {
+  std::ofstream(SettingsPath(), std::ios::binary)
+      << "[settings]\r\nEdit1.Text=''kept''\r\nCheckBox1.Checked=Maybe\r\nIntEdit1.Text=''7''\r\n";
+  {
+    store_test::BoxWatcher watcher;  // the restore when the window is made
+    MakeWindow();
+    EXPECT_EQ(watcher.Seen().text, "Invalid property value.");
+  }
+  {
+    store_test::BoxWatcher watcher;  // the restore when it is shown
+    window_->Show();
+    EXPECT_EQ(watcher.Seen().text, "Invalid property value.");
+  }
+  EXPECT_TRUE(IsWindowVisible(window_->Handle()));
+  EXPECT_EQ(Edit("Edit1")->Text(), "kept");
+  // The next save writes a clean section.
+  Store()->Save();
+  const std::string text = FileText(SettingsPath());
+  EXPECT_NE(text.find("\r\nCheckBox1.Checked=False\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nIntEdit1.Text=''1''\r\n"), std::string::npos);
+}
+
+}  // namespace
