@@ -1,6 +1,7 @@
 #include "app/Sdimain.h"
 
 #include <algorithm>
+#include <exception>
 #include <iterator>
 
 #include "app/About.h"
@@ -18,6 +19,7 @@
 #include "framework/win32/popup_menu.h"
 #include "framework/win32/radio_button.h"
 #include "framework/win32/timer.h"
+#include "store/aprstore.h"
 
 TfrmMain* frmMain = nullptr;
 
@@ -173,10 +175,18 @@ void TfrmMain::ShowAboutBox() {
 
 // --- Settings ---
 
-// The settings store's save and restore join here once it is wired to the window.
-void TfrmMain::SaveSettings() {}
+// Saves through the settings store; a failure leaves the handler and stops what it was doing.
+void TfrmMain::SaveSettings() { gv::FindComponentAs<TAutoPropertiesStore>(*this, "AutoPS")->Save(); }
 
-void TfrmMain::RestoreSettings() {}
+// A restore that fails is reported and the window goes on with what was applied: a damaged
+// settings file never keeps the window from showing.
+void TfrmMain::RestoreSettings() {
+  try {
+    gv::FindComponentAs<TAutoPropertiesStore>(*this, "AutoPS")->Restore();
+  } catch (const std::exception& e) {
+    fw::Application()->HandleException(e);
+  }
+}
 
 // --- Pages ---
 
