@@ -106,8 +106,15 @@ TEST_F(StoreFormTest, SettingsFileRoundTripThroughTheProfileFunctions) {
   MakeForm();
   EXPECT_EQ(Edit()->Text(), player);
   EXPECT_EQ(Store()->IniSection(), "settings");
+  // The defaults: the program's own name from its module, the form's class.
   Store()->SetIniSection("");
+  Store()->SetIniFileName("");
   EXPECT_EQ(Store()->IniSection(), "TStoreTestForm");
+  EXPECT_EQ(Store()->IniFileName(), "store_form_test.INI");
+  EXPECT_EQ(Store()->BinaryFileName(), "store_form_test.BIN");
+  Store()->SetUseRegistry(true);
+  EXPECT_EQ(Store()->IniFileName(), "Software\\store_form_test");
+  Store()->SetActive(false);
 }
 
 TEST_F(StoreFormTest, CloseQuerySavesOnceTheFormMayCloseAndHasAWindow) {
