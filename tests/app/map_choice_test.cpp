@@ -1,0 +1,184 @@
+// Map choice and video-mode menus in the real main window: picks reach both holders and the
+// batch line; the menus open beside their buttons and fill the fields.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "app/batch_line.h"
+#include "framework/win32/check_box.h"
+#include "framework/win32/combo_box.h"
+#include "framework/win32/notebook.h"
+#include "framework/win32/popup_menu.h"
+#include "framework/win32/radio_button.h"
+#include "tests/app/main_window_host.h"
+#include "tests/app/ui_input.h"
+
+namespace gv::test {
+namespace {
+
+using Host = MainWindowHost;
+
+fw::TControl* Control(const std::string& name) { return dynamic_cast<fw::TControl*>(Host::Find(name)); }
+fw::TComboBox* List(int n) {
+  return dynamic_cast<fw::TComboBox*>(Host::Find("ComboBox" + std::to_string(n)));
+}
+std::string Shown() { return WindowText(Host::Handle("editChosenMap")); }
+std::string MapName() { return Control("lblMapName")->Caption(); }
+std::string Line() { return BuildBatchLine(Host::Form()->TakeLaunchOptions()); }
+
+void ShowPage(const char* page) {
+  dynamic_cast<fw::TNotebook*>(Host::Find("Notebook1"))->SetActivePage(page);
+  PumpFor(30);
+}
+
+// The user picks item index of a list: the list's selection moves and the list tells its
+// parent, as a pick with the mouse or the arrow keys does.
+void Pick(int list, int index) {
+  HWND combo = List(list)->Handle();
+  ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+  PumpFor(20);
+}
+
+void ClickRadio(int n) {
+  HWND radio = Host::Handle("RadioButton" + std::to_string(n));
+  ClickMouse(ScreenPoint(radio, 6, 8));
+  PumpUntil([radio] { return ::SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 1500);
+}
+
+class MapChoice : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Host::Activate();
+    ShowPage("Map");
+  }
+};
+
+TEST_F(MapChoice, AtFirstBothHoldersAreEmptyAndTheLineEndsInMap) {
+  EXPECT_EQ(List(2)->ItemIndex(), 0);
+  EXPECT_EQ(List(3)->ItemIndex(), 0);
+  EXPECT_EQ(Shown(), "");
+  EXPECT_EQ(MapName(), "");
+  EXPECT_EQ(Line().substr(Line().size() - 6), " +map ");
+  EXPECT_TRUE(::IsWindowEnabled(List(3)->Handle()));
+  EXPECT_FALSE(::IsWindowEnabled(List(2)->Handle()));
+}
+
+TEST_F(MapChoice, BaseGameMapsGoToBothHolders) {
+  ClickRadio(14);
+  EXPECT_TRUE(::IsWindowEnabled(List(2)->Handle()));
+  EXPECT_FALSE(::IsWindowEnabled(List(3)->Handle()));
+  Pick(2, 22);  // "E2M7"
+  EXPECT_EQ(Shown(), "e2m7");
+  EXPECT_EQ(MapName(), "e2m7");
+  Pick(2, 42);  // "END"
+  EXPECT_EQ(Shown(), "end");
+  EXPECT_EQ(MapName(), "end");
+  EXPECT_NE(Line().find(" -game gorvale +map end"), std::string::npos);
+  Pick(2, 40);  // a separator
+  EXPECT_EQ(Shown(), "");
+  EXPECT_EQ(MapName(), "");
+}
+
+TEST_F(MapChoice, AddOnMapsShowTheTitleAndPassTheFileName) {
+  ClickRadio(15);
+  Pick(3, 4);  // "Shatter the Step"
+  EXPECT_EQ(Shown(), "Shatter The Step");
+  EXPECT_EQ(MapName(), "gdm17");
+  Pick(3, 2);
+  EXPECT_EQ(MapName(), "gdm04") << "file numbers are not consecutive";
+
+  // A change with no current item, as typing into the field can give: the shown name goes,
+  // the chosen file stays.
+  HWND combo = List(3)->Handle();
+  ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_EDITCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+  PumpFor(20);
+  EXPECT_EQ(Shown(), "");
+  EXPECT_EQ(MapName(), "gdm04");
+}
+
+TEST_F(MapChoice, TypingIntoTheFieldRaisesTheChangeAndOnlyTheIndexCounts) {
+  ClickRadio(15);
+  Pick(3, 1);
+  List(3)->SetFocus();
+  PumpFor(20);
+  PressKey('X');
+  PumpFor(100);
+  int index = List(3)->ItemIndex();
+  EXPECT_EQ(Shown(), index == 1 ? "Sunken Keep" : "") << "index reported: " << index;
+  EXPECT_EQ(MapName(), "gdm02");
+}
+
+TEST_F(MapChoice, SwitchingListsKeepsTheLastPick) {
+  ClickRadio(15);
+  Pick(3, 0);
+  ClickRadio(14);
+  EXPECT_EQ(Shown(), "Ashen Vault");
+  EXPECT_EQ(MapName(), "gdm01");
+  EXPECT_NE(Line().find(" +map gdm01"), std::string::npos);
+  ClickRadio(15);
+}
+
+// Opens a menu by clicking its button and clicks its entry number item once the menu is up;
+// returns where the menu window appeared.
+RECT ChooseFromButtonMenu(const char* button, int item) {
+  std::atomic<bool> done{false};
+  RECT shown{};
+  std::thread picker([&] {
+    for (int i = 0; i < 400 && !done; ++i) {
+      HWND menu = ::FindWindowA("#32768", nullptr);
+      if (menu && ::IsWindowVisible(menu)) {
+        ::GetWindowRect(menu, &shown);
+        auto hmenu = reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0));
+        RECT r{};
+        ::GetMenuItemRect(nullptr, hmenu, static_cast<UINT>(item), &r);
+        ClickMouse(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+        done = true;
+      }
+      ::Sleep(10);
+    }
+  });
+  auto* b = Control(button);
+  ClickMouse(ScreenPoint(b->Parent()->Handle(), b->Left() + b->Width() / 2, b->Top() + b->Height() / 2));
+  PumpUntil([&done] { return done.load(); }, 5000);
+  PumpFor(150);
+  picker.join();
+  return shown;
+}
+
+TEST(VideoModeMenus, EntriesFillTheFieldsAndTheLineFollows) {
+  Host::Activate();
+  ShowPage("GLQuake");
+  for (int n : {21, 18}) {
+    auto* box = dynamic_cast<fw::TCheckBox*>(Host::Find("CheckBox" + std::to_string(n)));
+    if (!box->Checked()) box->SetChecked(true);
+  }
+  RECT menu = ChooseFromButtonMenu("Win95SpeedButton5", 6);  // "1280x1024"
+  EXPECT_EQ(Control("IntEdit11")->Text(), "1280");
+  EXPECT_EQ(Control("IntEdit12")->Text(), "1024");
+  auto* button = Control("Win95SpeedButton5");
+  EXPECT_EQ(menu.left, Host::Form()->Left() + button->Left() + 12);
+  EXPECT_EQ(menu.top, Host::Form()->Top() + button->Top() + 65);
+
+  ChooseFromButtonMenu("Win95SpeedButton6", 1);  // "24"
+  EXPECT_EQ(Control("IntEdit13")->Text(), "24");
+  EXPECT_NE(Line().find(" -width 1280 -height 1024 -bpp 24"), std::string::npos) << Line();
+
+  // An entry writes its texts whether or not the fields are enabled.
+  dynamic_cast<fw::TCheckBox*>(Host::Find("CheckBox18"))->SetChecked(false);
+  ASSERT_FALSE(::IsWindowEnabled(Host::Handle("IntEdit11")));
+  dynamic_cast<fw::TMenuItem*>(Host::Find("N400x3001"))->Click();
+  EXPECT_EQ(Control("IntEdit11")->Text(), "400");
+  EXPECT_EQ(Control("IntEdit12")->Text(), "300");
+  for (int n : {21})
+    dynamic_cast<fw::TCheckBox*>(Host::Find("CheckBox" + std::to_string(n)))->SetChecked(false);
+}
+
+}  // namespace
+}  // namespace gv::test
