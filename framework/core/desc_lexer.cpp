@@ -1,7 +1,9 @@
 #include "framework/core/desc_lexer.h"
 
-#include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 #include "framework/core/error.h"
 
@@ -150,8 +152,12 @@ Token Lexer::ReadNumber() {
     return t;
   }
   t.kind = Token::Kind::Float;
-  auto [end, ec] = std::from_chars(t.lexeme.data(), t.lexeme.data() + t.lexeme.size(), t.real);
-  if (ec != std::errc() || end != t.lexeme.data() + t.lexeme.size() || !std::isfinite(t.real))
+  // strtod rather than from_chars: the latter brings some 200 KB of tables into the program.
+  const std::string digitsText(t.lexeme);
+  char* end = nullptr;
+  errno = 0;
+  t.real = std::strtod(digitsText.c_str(), &end);
+  if (errno == ERANGE || end != digitsText.c_str() + digitsText.size() || !std::isfinite(t.real))
     throw ParseError("Invalid floating-point value", line_);
   return t;
 }

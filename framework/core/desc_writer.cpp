@@ -1,7 +1,8 @@
 #include "framework/core/desc_writer.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "framework/core/desc_lexer.h"
 #include "framework/core/error.h"
@@ -9,6 +10,17 @@
 namespace fw::desc {
 
 namespace {
+
+// "1e+020" (as some C runtimes print it) becomes "1e+20".
+std::string WithoutExponentZeros(const char* text) {
+  std::string s(text);
+  size_t e = s.find('e');
+  if (e == std::string::npos || e + 2 >= s.size()) return s;
+  size_t first = e + 2;  // after the sign
+  size_t digits = first;
+  while (digits + 1 < s.size() && s[digits] == '0') ++digits;
+  return s.erase(first, digits - first);
+}
 
 constexpr const char* kLineEnd = "\r\n";
 
@@ -116,9 +128,14 @@ class Writer {
   // Shortest text that reads back as the same double, always with "." or an exponent.
   void WriteFloat(double d) {
     if (!std::isfinite(d)) throw Error("Invalid floating-point value");
+    // The fewest significant digits that read back exactly (snprintf rather than to_chars,
+    // which brings some 200 KB of tables into the program).
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, d);
-    std::string s(buf, res.ptr);
+    for (int digits = 15; digits <= 17; ++digits) {
+      std::snprintf(buf, sizeof buf, "%.*g", digits, d);
+      if (std::strtod(buf, nullptr) == d) break;
+    }
+    std::string s = WithoutExponentZeros(buf);
     if (s.find_first_of(".e") == std::string::npos) s += ".0";
     out_ += s;
   }
