@@ -104,10 +104,9 @@ void TForm::SetWindowState(TWindowState state) {
                                             : SW_RESTORE);
 }
 
-void TForm::CreateParamsFor(CreateParams& params) {
-  TWinControl::CreateParamsFor(params);
-  params.showWhenVisible = false;  // Show picks normal, minimised or maximised
-  DWORD style = WS_CLIPCHILDREN, ex = 0;
+void TForm::WindowStyles(DWORD& style, DWORD& ex) const {
+  style = WS_CLIPCHILDREN;
+  ex = 0;
   const bool tool = borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin;
   switch (borderStyle_) {
     case bsNone:
@@ -135,9 +134,13 @@ void TForm::CreateParamsFor(CreateParams& params) {
     if ((borderIcons_ & biHelp) && !(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX))) ex |= WS_EX_CONTEXTHELP;
   }
   if (formStyle_ == fsStayOnTop) ex |= WS_EX_TOPMOST;
-  params.style = style;
-  params.exStyle = ex;
+}
+
+void TForm::CreateParamsFor(CreateParams& params) {
+  TWinControl::CreateParamsFor(params);
+  WindowStyles(params.style, params.exStyle);
   params.parent = nullptr;
+  params.showWhenVisible = false;  // Show picks normal, minimised or maximised
 }
 
 void TForm::CreateWnd() {
@@ -151,20 +154,20 @@ void TForm::CreateWnd() {
 void TForm::ApplyStyles() {
   HWND hwnd = HandleIfAllocated();
   if (!hwnd) return;
-  CreateParams params;
-  CreateParamsFor(params);
+  DWORD style, ex;
+  WindowStyles(style, ex);
   const LONG kept = WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE;
-  SetWindowLongA(hwnd, GWL_STYLE, (GetWindowLongA(hwnd, GWL_STYLE) & kept) | params.style);
-  SetWindowLongA(hwnd, GWL_EXSTYLE, params.exStyle);
+  SetWindowLongA(hwnd, GWL_STYLE, (GetWindowLongA(hwnd, GWL_STYLE) & kept) | style);
+  SetWindowLongA(hwnd, GWL_EXSTYLE, ex);
   SetWindowPos(hwnd, formStyle_ == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 RECT TForm::FrameInsets() const {
-  CreateParams params;
-  const_cast<TForm*>(this)->CreateParamsFor(params);
+  DWORD style, ex;
+  WindowStyles(style, ex);
   RECT r{0, 0, 0, 0};
-  AdjustWindowRectEx(&r, params.style, FALSE, params.exStyle);
+  AdjustWindowRectEx(&r, style, FALSE, ex);
   return RECT{-r.left, -r.top, r.right, r.bottom};
 }
 
@@ -319,7 +322,7 @@ bool TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       return true;
     case WM_SETFOCUS:
       // The form's own window passes the focus on to its active control.
-      if (activeControl_ && activeControl_->CanFocus()) {
+      if (activeControl_ && !IsDestroying() && activeControl_->CanFocus()) {
         activeControl_->SetFocus();
         return true;
       }

@@ -100,6 +100,8 @@ class TForm : public TWinControl {
  private:
   static constexpr UINT kReleaseMessage = WM_USER + 1;
 
+  // The window styles that BorderStyle, BorderIcons and FormStyle give.
+  void WindowStyles(DWORD& style, DWORD& ex) const;
   void ApplyStyles();
   void ApplyClientSize(int width, int height);
   RECT FrameInsets() const;  // left, top, right and bottom frame widths of the styles

@@ -90,6 +90,7 @@ const ClassInfo& TWinControl::StaticClass() {
 TWinControl::TWinControl(Component* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+  SetDestroying();  // from here on no window is made for it (focus moves while windows go)
   while (!controls_.empty()) delete controls_.back();
   if (handle_) {
     // Detach first: the window's last messages must not reach a half-destroyed object.
@@ -107,7 +108,7 @@ TWinControl* TWinControl::FromHandle(HWND hwnd) {
 }
 
 HWND TWinControl::Handle() {
-  if (!handle_) {
+  if (!handle_ && !IsDestroying()) {
     if (Parent()) Parent()->Handle();
     if (!handle_) CreateWnd();
   }
@@ -244,7 +245,7 @@ void TWinControl::Loaded() {
 
 std::vector<TWinControl*> TWinControl::TabList() const { return tabList_; }
 
-bool TWinControl::CanFocus() const { return Showing() && EnabledInTree(); }
+bool TWinControl::CanFocus() const { return !IsDestroying() && Showing() && EnabledInTree(); }
 
 bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
 

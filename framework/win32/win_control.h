@@ -32,7 +32,7 @@ class TWinControl : public TControl {
   explicit TWinControl(Component* owner);
   ~TWinControl() override;
 
-  HWND Handle();  // creates the window (and those of its parents) when needed
+  HWND Handle();  // creates the window (and those of its parents) when needed; null once destroying
   bool HandleAllocated() const { return handle_ != nullptr; }
   HWND HandleIfAllocated() const { return handle_; }
   static TWinControl* FromHandle(HWND hwnd);

@@ -306,6 +306,24 @@ TEST_F(FormTest, MinimisedStartKeepsBoundsAndRestoreActivates) {
   EXPECT_EQ(r.right - r.left, 317);
 }
 
+int windowsMade = 0;
+LRESULT CALLBACK CountCreations(int code, WPARAM wp, LPARAM lp) {
+  if (code == HCBT_CREATEWND) ++windowsMade;
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+TEST_F(FormTest, DestroyingAFormWhoseControlHasTheFocusMakesNoWindow) {
+  auto* main = Application()->CreateFormFromText<TTestForm>(kMainText);
+  main->Show();
+  ASSERT_TRUE(PumpUntil(
+      [&] { return GetFocus() == static_cast<TWinControl*>(main->FindComponent("Check1"))->Handle(); }));
+  windowsMade = 0;
+  HHOOK hook = SetWindowsHookExA(WH_CBT, CountCreations, nullptr, GetCurrentThreadId());
+  delete main;
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(windowsMade, 0);
+}
+
 TEST_F(FormTest, OnDestroyRunsWhileTheControlsStillExist) {
   auto* main = Application()->CreateFormFromText<TTestForm>(kMainText);
   bool sawCheck = false;
