@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "framework/core/component_writer.h"
 #include "framework/core/error.h"
 #include "framework/win32/application.h"
 #include "framework/win32/popup_menu.h"
@@ -94,6 +95,20 @@ TEST_F(LoopTest, TimerFromTextRunsOnTheGuiThreadUntilDisabled) {
   tick->SetEnabled(true);
   EXPECT_TRUE(PumpUntil([&] { return fired == 4; }));
   tick->SetEnabled(false);
+}
+
+TEST_F(LoopTest, WrittenTextKeepsMenuItemsNestedAndReadsBackTheSame) {
+  const std::string text = WriteRootText(form_.get());
+  EXPECT_NE(text.find("  object PopupMenu1: TPopupMenu\r\n    object First1: TMenuItem\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("    Interval = 30\r\n"), std::string::npos) << text;
+  EXPECT_EQ(text.find("ClientWidth"), std::string::npos) << "not stored";
+  auto copy = std::make_unique<TTestForm>(nullptr);
+  Application()->ReadForm(copy.get(), text);
+  Find<TTimer>("Tick")->SetEnabled(false);
+  static_cast<TTimer*>(copy->FindComponent("Tick"))->SetEnabled(false);
+  EXPECT_EQ(WriteRootText(copy.get()), WriteRootText(form_.get()));
 }
 
 // What a step saw of the menu while it was up.
