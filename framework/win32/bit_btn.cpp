@@ -32,7 +32,6 @@ const KindInfo kKinds[] = {
 bool ChangesLook(UINT msg) {
   switch (msg) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
     case WM_KEYDOWN:
     case WM_KEYUP:
@@ -138,6 +137,11 @@ bool TBitBtn::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     }
     case WM_ERASEBKGND:
       result = 1;
+      return true;
+    case WM_LBUTTONDBLCLK:
+      // A quick second click is a click too, not the native button's double-click notice.
+      InvalidateRect(hwnd, nullptr, FALSE);
+      result = DefaultProc(WM_LBUTTONDOWN, wp, lp);
       return true;
     case WM_MOUSEMOVE:
       // Dragged off or back on while held: pressed look on and off.

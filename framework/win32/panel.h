@@ -34,8 +34,8 @@ class TCustomPanel : public TWinControl {
   // The area inside the bevels and the border, where the caption goes.
   RECT InnerRect() const;
 
-  // A panel created by the program takes its new name as caption while the caption still
-  // equals the old name (not while it is read from text).
+  // A plain panel created by the program takes its new name as caption while the caption
+  // still equals the old name (not while it is read from text). Off unless a class turns it on.
   void SetName(const std::string& name) override;
 
  protected:
@@ -58,13 +58,13 @@ class TCustomPanel : public TWinControl {
   TAlignment alignment_ = taCenter;
   TBevelCut bevelInner_ = bvNone, bevelOuter_ = bvRaised;
   int bevelWidth_ = 1, borderWidth_ = 0;
-  bool captionFollowsName_ = true;
+  bool captionFollowsName_ = false;
 };
 
 class TPanel : public TCustomPanel {
  public:
   FW_CLASS()
-  using TCustomPanel::TCustomPanel;
+  explicit TPanel(Component* owner) : TCustomPanel(owner) { SetCaptionFollowsName(true); }
 };
 
 }  // namespace fw

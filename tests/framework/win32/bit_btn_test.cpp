@@ -68,6 +68,17 @@ TEST_F(BitBtnTest, MouseClickSetsTheFormsResultBeforeOnClick) {
   EXPECT_EQ(form_.ModalResult(), fw::mrOk);
 }
 
+TEST_F(BitBtnTest, DoubleClickIsTwoClicks) {
+  TBitBtn* ok = AddButton(fw::bkOK, 10);
+  HWND hwnd = ok->Handle();
+  PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  PostMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
+  PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  stdtest::Pump();
+  EXPECT_EQ(log_, (stdtest::Log{"OK result 1", "OK result 1"}));
+}
+
 TEST_F(BitBtnTest, ReleaseOffTheButtonIsNoClick) {
   TBitBtn* ok = AddButton(fw::bkOK, 10);
   HWND hwnd = ok->Handle();

@@ -146,6 +146,11 @@ TEST(PanelCaption, ProgramNamingGivesTheCaptionButNotLoading) {
   loaded.SetName("Panel4");
   loaded.Loaded();
   EXPECT_EQ(loaded.Caption(), "");
+  struct Bar : fw::TCustomPanel {  // a class built on the custom panel chooses for itself
+    using fw::TCustomPanel::TCustomPanel;
+  } bar(nullptr);
+  bar.SetName("Bar1");
+  EXPECT_EQ(bar.Caption(), "");
 }
 
 TEST(BevelPaint, LoweredFrameIsAnEtchedDoubleLine) {
