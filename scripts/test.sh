@@ -16,4 +16,5 @@ cmake --build "$build/win32" -j"$jobs"
 source "$root/scripts/wine-session.sh"
 trap wine_session_end EXIT
 wine_session_begin "$build/win32"
-ctest --test-dir "$build/win32" --output-on-failure -j"$jobs" "$@"
+# One test program at a time: the window tests drive one shared pointer, keyboard and focus.
+ctest --test-dir "$build/win32" --output-on-failure "$@"
