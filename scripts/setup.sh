@@ -7,7 +7,7 @@ packages=(
   cmake make g++ ninja-build
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   googletest libgtest-dev libbenchmark-dev
-  wine wine32:i386 xvfb x11-utils xdotool imagemagick
+  wine wine32:i386 fonts-wine xvfb x11-utils xdotool imagemagick
   fonts-liberation clang libclang-rt-14-dev llvm
   zip
 )
