@@ -16,7 +16,7 @@ cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug -DGORVALE_SANITIZE=
 cmake --build "$build/native" -j"$jobs" --target formcheck
 cmake -S "$root" -B "$build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DGORVALE_NATIVE_DIR="$build/native" >/dev/null
-cmake --build "$build/win32" -j"$jobs" --target Gorvale
+cmake --build "$build/win32" -j"$jobs" --target gorvale_product
 
 # A prefix of its own beside the test prefix: on the virtual display, where no window manager
 # draws frames, Wine is told to draw them itself, so the screenshot shows them as Windows would.
@@ -29,7 +29,7 @@ else
   wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
 fi
 
-wine "$build/win32/app/Gorvale.exe" &
+wine "$build/win32/product/app/Gorvale.exe" &
 program=$!
 
 # The main window counts as up once it is shown at its full size (it starts minimised and the
