@@ -3,8 +3,8 @@
 // show handler done), and its working set at that moment. The launcher and a bare one-window
 // program run alternately under the same conditions; medians and their ratio are printed.
 //   startup_bench LAUNCHER.exe BARE.exe [RUNS]
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -33,7 +33,8 @@ bool Measure(const std::string& exe, Sample& sample) {
   std::string command = "\"" + exe + "\"";
   std::string dir = DirectoryOf(exe);
   QueryPerformanceCounter(&start);
-  if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi))
+  if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,
+                      &pi))
     return false;
   DWORD waited = WaitForInputIdle(pi.hProcess, 60000);
   QueryPerformanceCounter(&idle);
@@ -45,7 +46,8 @@ bool Measure(const std::string& exe, Sample& sample) {
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
   if (waited != 0) return false;
-  sample.ms = 1000.0 * static_cast<double>(idle.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+  sample.ms =
+      1000.0 * static_cast<double>(idle.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
   sample.workingSetKb = static_cast<double>(counters.WorkingSetSize) / 1024.0;
   return true;
 }
