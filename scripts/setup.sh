@@ -8,7 +8,7 @@ packages=(
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   googletest libgtest-dev libbenchmark-dev
   wine wine32:i386 fonts-wine xvfb x11-utils xdotool imagemagick
-  fonts-liberation clang libclang-rt-14-dev llvm
+  fonts-liberation clang clang-format libclang-rt-14-dev llvm git
   zip
 )
 
