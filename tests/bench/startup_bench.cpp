@@ -3,8 +3,9 @@
 // show handler done), and its working set at that moment. The launcher and a bare one-window
 // program run alternately under the same conditions; medians and their ratio are printed.
 //   startup_bench LAUNCHER.exe BARE.exe [RUNS]
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h>  // after windows.h, whose types it uses
 
 #include <algorithm>
 #include <cstdio>
