@@ -1,11 +1,9 @@
 #include "framework/core/desc_lexer.h"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "framework/core/error.h"
+#include "framework/core/float_text.h"
 
 namespace fw::desc {
 
@@ -152,13 +150,7 @@ Token Lexer::ReadNumber() {
     return t;
   }
   t.kind = Token::Kind::Float;
-  // strtod rather than from_chars: the latter brings some 200 KB of tables into the program.
-  const std::string digitsText(t.lexeme);
-  char* end = nullptr;
-  errno = 0;
-  t.real = std::strtod(digitsText.c_str(), &end);
-  if (errno == ERANGE || end != digitsText.c_str() + digitsText.size() || !std::isfinite(t.real))
-    throw ParseError("Invalid floating-point value", line_);
+  if (!ParseDouble(t.lexeme, t.real)) throw ParseError("Invalid floating-point value", line_);
   return t;
 }
 

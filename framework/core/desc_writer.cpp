@@ -1,19 +1,17 @@
 #include "framework/core/desc_writer.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "framework/core/desc_lexer.h"
 #include "framework/core/error.h"
+#include "framework/core/float_text.h"
 
 namespace fw::desc {
 
 namespace {
 
-// "1e+020" (as some C runtimes print it) becomes "1e+20".
-std::string WithoutExponentZeros(const char* text) {
-  std::string s(text);
+// The exponent without leading zeros: "1e+05" becomes "1e+5".
+std::string WithoutExponentZeros(std::string s) {
   size_t e = s.find('e');
   if (e == std::string::npos || e + 2 >= s.size()) return s;
   size_t first = e + 2;  // after the sign
@@ -128,14 +126,14 @@ class Writer {
   // Shortest text that reads back as the same double, always with "." or an exponent.
   void WriteFloat(double d) {
     if (!std::isfinite(d)) throw Error("Invalid floating-point value");
-    // The fewest significant digits that read back exactly (snprintf rather than to_chars,
-    // which brings some 200 KB of tables into the program).
-    char buf[64];
+    // The fewest significant digits that read back exactly (17 always do).
+    std::string text;
+    double back = 0;
     for (int digits = 15; digits <= 17; ++digits) {
-      std::snprintf(buf, sizeof buf, "%.*g", digits, d);
-      if (std::strtod(buf, nullptr) == d) break;
+      text = FormatDouble(d, digits);
+      if (ParseDouble(text, back) && back == d) break;
     }
-    std::string s = WithoutExponentZeros(buf);
+    std::string s = WithoutExponentZeros(text);
     if (s.find_first_of(".e") == std::string::npos) s += ".0";
     out_ += s;
   }
