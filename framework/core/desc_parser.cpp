@@ -3,6 +3,7 @@
 #include <climits>
 #include <utility>
 
+#include "framework/core/desc_binary.h"
 #include "framework/core/desc_lexer.h"
 #include "framework/core/error.h"
 
@@ -232,6 +233,7 @@ class Parser {
 }  // namespace
 
 Object Parse(std::string_view text) {
+  if (IsBinary(text)) return ReadBinary(text);
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
   return Parser(text).ParseRoot();
