@@ -1,0 +1,97 @@
+// The launcher as a user has it: a Quake directory holding Gorvale.exe beside the game
+// programs, and the running program seen from outside through its process and windows.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "tests/app/scratch_dir.h"
+
+namespace gv::e2e {
+
+// A scratch Quake directory: a copy of the built Gorvale.exe, the stand-in game as quake.exe and
+// glquake.exe, and a wq.bat that hands its arguments to another copy of the stand-in
+// (wqgame.exe). Whichever the batch file starts records its command line in command-line.txt.
+class QuakeDir {
+ public:
+  // nested: the folders below the scratch folder, "\" between them.
+  explicit QuakeDir(const std::string& nested = "Quake");
+  // Waits (bounded) for the command interpreter to let go of Gorvale.bat before the removal.
+  ~QuakeDir();
+  QuakeDir(const QuakeDir&) = delete;
+  QuakeDir& operator=(const QuakeDir&) = delete;
+
+  const std::string& Path() const { return dir_->Path(); }
+  std::string Program() const { return Path() + "Gorvale.exe"; }
+  bool HasBatchFile() const;
+  std::string BatchFile() const;
+  // The stand-in game's record of its command line; "" when none came within ms.
+  std::string AwaitGameRecord(int ms) const;
+  bool HasGameRecord() const;
+  void ForgetGameRecord() const;
+
+ private:
+  std::unique_ptr<test::ScratchDir> dir_;
+};
+
+// One run of Gorvale.exe in a Quake directory.
+class Launcher {
+ public:
+  explicit Launcher(const QuakeDir& dir);
+  // Closes a window left open (WM_CLOSE) and ends the process if it does not go.
+  ~Launcher();
+  Launcher(const Launcher&) = delete;
+  Launcher& operator=(const Launcher&) = delete;
+
+  // Waits until the splash has gone and the main window is restored, in front and with the
+  // keyboard focus inside it. The user does not wait for the splash: another window of the
+  // desktop is activated while it is up, which sends it away, and then the launcher is clicked.
+  bool AwaitReady(int ms);
+  HWND Main() const { return main_; }
+  DWORD ThreadId() const { return ::GetWindowThreadProcessId(main_, nullptr); }
+  DWORD ProcessId() const { return info_.dwProcessId; }
+
+  bool Running() const { return ::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+  // Waits for the process to end; false after ms.
+  bool AwaitExit(int ms, DWORD* code = nullptr);
+  // Milliseconds from the start of the process to AwaitReady's success.
+  int ReadyAfter() const { return readyAfter_; }
+
+ private:
+  HWND FindMain(HWND* splash) const;
+
+  PROCESS_INFORMATION info_{};
+  HWND main_ = nullptr;
+  DWORD started_ = 0;
+  int readyAfter_ = -1;
+};
+
+// Under Wine without a window manager, a program whose window has a caption waits two seconds
+// for the missing manager at every minimise, restore and close of that window. While this object
+// lives, Gorvale.exe's windows are left unmanaged (Wine's per-program setting in the prefix), so
+// the scenarios keep their pace; what the user sees and does is the same.
+class UnmanagedWindows {
+ public:
+  UnmanagedWindows();
+  ~UnmanagedWindows();
+  UnmanagedWindows(const UnmanagedWindows&) = delete;
+  UnmanagedWindows& operator=(const UnmanagedWindows&) = delete;
+};
+
+// Runs the driver's own message queue.
+void PumpOwnMessages();
+
+// Polls cond every 10 ms until it holds or ms have passed; returns cond().
+template <class Cond>
+bool Await(Cond cond, int ms) {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    if (cond()) return true;
+    if (static_cast<int>(::GetTickCount() - start) >= ms) return cond();
+    ::Sleep(10);
+  }
+}
+
+}  // namespace gv::e2e

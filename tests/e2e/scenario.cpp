@@ -1,0 +1,149 @@
+#include "tests/e2e/scenario.h"
+
+#include <cstdio>
+
+#include "tests/app/settings_file.h"
+
+namespace gv::e2e {
+namespace {
+
+// The main window's description in the source tree, on Wine's drive Z:.
+std::string MainWindowDescription() {
+  std::string path = "Z:" + std::string(GORVALE_MAIN_FORM);
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+}  // namespace
+
+FormOutline* Scenario::outline_ = nullptr;
+UnmanagedWindows* Scenario::unmanaged_ = nullptr;
+
+void Scenario::SetUpTestSuite() {
+  outline_ = new FormOutline(FormOutline::FromFile(MainWindowDescription()));
+  unmanaged_ = new UnmanagedWindows;
+}
+
+void Scenario::TearDownTestSuite() {
+  delete unmanaged_;
+  unmanaged_ = nullptr;
+  delete outline_;
+  outline_ = nullptr;
+}
+
+void Scenario::SetUp() {
+  test::ForgetSettings();
+  dir_ = std::make_unique<QuakeDir>();
+}
+
+void Scenario::TearDown() {
+  ui_.reset();
+  launcher_.reset();
+  dir_.reset();
+  test::ForgetSettings();
+}
+
+WindowDriver& Scenario::Start() {
+  ui_.reset();
+  launcher_ = std::make_unique<Launcher>(*dir_);
+  const bool ready = launcher_->AwaitReady(15000);
+  EXPECT_TRUE(ready) << "the main window did not come up restored and in front";
+  std::printf("[ info     ] window ready %d ms after the start\n", launcher_->ReadyAfter());
+  ui_ = std::make_unique<WindowDriver>(*outline_, launcher_->Main());
+  return *ui_;
+}
+
+void Scenario::RunExpecting(const std::string& line, const std::string& gameCommandLine) {
+  dir_->ForgetGameRecord();
+  ASSERT_TRUE(ui_->Click("Win95SpeedButton3")) << "the run button";
+  DWORD code = 1;
+  ASSERT_TRUE(launcher_->AwaitExit(10000, &code)) << "the run button did not close the program";
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(dir_->BatchFile(), line + "\r\n") << "Gorvale.bat";
+  EXPECT_EQ(dir_->AwaitGameRecord(15000), gameCommandLine) << "the command line the game received";
+}
+
+std::string Scenario::AwaitErrorBox() {
+  // A dialog of the launcher's process with the application title; its message is the static
+  // text beside the icon.
+  HWND box = nullptr;
+  Await(
+      [&] {
+        box = ::FindWindowA("#32770", "OEM Gorvale FE");
+        DWORD pid = 0;
+        if (box) ::GetWindowThreadProcessId(box, &pid);
+        return box && pid == launcher_->ProcessId() && ::IsWindowVisible(box);
+      },
+      5000);
+  if (!box) return std::string();
+  std::string message;
+  for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    char cls[32] = "", text[512] = "";
+    ::GetClassNameA(child, cls, sizeof cls);
+    ::GetWindowTextA(child, text, sizeof text);
+    if (lstrcmpiA(cls, "Static") == 0 && text[0]) message = text;
+  }
+  return message;
+}
+
+void Scenario::ExpectClosedWithoutLaunch() {
+  DWORD code = 1;
+  ASSERT_TRUE(launcher_->AwaitExit(10000, &code)) << "the program did not end";
+  EXPECT_EQ(code, 0u);
+  EXPECT_FALSE(dir_->HasBatchFile()) << "a close without the run button wrote Gorvale.bat";
+  EXPECT_FALSE(dir_->HasGameRecord()) << "a game was started";
+}
+
+void Scenario::ExpectSettings(const KeptValues& values) {
+  EXPECT_EQ(SettingsFileBytes(), values.SettingsFile()) << "Zelt.ini";
+}
+
+void Scenario::RestartExpecting(const KeptValues& values) {
+  WindowDriver& ui = Start();
+  EXPECT_EQ(ui.VisiblePage(), "General") << "every start shows the first page";
+  EXPECT_EQ(ui.Text("ComboBox1"), "General");
+  for (const auto& [key, value] : values.All()) {
+    const std::string name = key.substr(0, key.find('.'));
+    const std::string property = key.substr(key.find('.') + 1);
+    if (!Outline().Of(name).windowed) continue;  // the hidden map label: seen in the file and the line
+    if (property == "Checked")
+      EXPECT_EQ(ui.Checked(name) ? "True" : "False", value) << key << " after the restart";
+    else
+      EXPECT_EQ(ui.Text(name), value) << key << " after the restart";
+  }
+  ExpectAfterRestorePass();
+}
+
+void Scenario::ExpectAfterRestorePass() {
+  WindowDriver& ui = *ui_;
+  auto follows = [&ui](const std::string& field, const std::string& box) {
+    EXPECT_EQ(ui.Enabled(field), ui.Checked(box)) << field << " enabled as " << box << " is checked";
+  };
+  const char* const kValueFields[][2] = {{"IntEdit5", "CheckBox1"},  {"IntEdit6", "CheckBox2"},
+                                         {"IntEdit7", "CheckBox3"},  {"IntEdit8", "CheckBox4"},
+                                         {"IntEdit9", "CheckBox14"}, {"Edit2", "CheckBox15"}};
+  for (const auto& pair : kValueFields) follows(pair[0], pair[1]);
+  for (const char* memory : {"IntEdit10", "RadioButton5", "RadioButton6", "RadioButton7"})
+    follows(memory, "CheckBox17");
+  for (int n = 8; n <= 13; ++n) follows("RadioButton" + std::to_string(n), "CheckBox16");
+  const bool gl = ui.Checked("CheckBox21");
+  for (const char* box : {"CheckBox18", "CheckBox19", "CheckBox20", "CheckBox22"})
+    EXPECT_EQ(ui.Enabled(box), gl) << box << " enabled as Using GLQuake is checked";
+  for (const char* field : {"IntEdit11", "IntEdit12", "IntEdit13"})
+    EXPECT_EQ(ui.Enabled(field), gl && ui.Checked("CheckBox18")) << field;
+  EXPECT_EQ(ui.Enabled("ComboBox3"), ui.Checked("RadioButton15")) << "the add-on list";
+  EXPECT_EQ(ui.Enabled("ComboBox2"), !ui.Checked("RadioButton15")) << "the base-game list";
+}
+
+void Scenario::CloseByExitButton() {
+  ASSERT_TRUE(ui_->Click("Win95SpeedButton4")) << "the exit button";
+  ASSERT_TRUE(launcher_->AwaitExit(10000)) << "the exit button did not end the program";
+}
+
+std::string Scenario::ThroughWqBat(const std::string& line) {
+  const std::string batch = "wq.bat";
+  return "wqgame.exe" + line.substr(batch.size());
+}
+
+}  // namespace gv::e2e

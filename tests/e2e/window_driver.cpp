@@ -1,0 +1,218 @@
+#include "tests/e2e/window_driver.h"
+
+#include <vector>
+
+#include "tests/app/ui_input.h"
+#include "tests/e2e/launcher_process.h"
+
+namespace gv::e2e {
+namespace {
+
+using ::testing::AssertionFailure;
+using ::testing::AssertionResult;
+using ::testing::AssertionSuccess;
+
+constexpr int kWait = 3000;  // the longest an action may take to show its effect
+
+std::string ClassOf(HWND hwnd) {
+  char name[64] = "";
+  ::GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+// The Win32 class of a control's window.
+const char* WindowClassOf(const std::string& className) {
+  if (className == "TCheckBox" || className == "TRadioButton") return "Button";
+  if (className == "TEdit" || className == "TIntEdit") return "Edit";
+  if (className == "TComboBox") return "ComboBox";
+  return "GorvaleWindow";
+}
+
+LRESULT Ask(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
+  DWORD_PTR result = 0;
+  if (!::SendMessageTimeoutA(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, kWait, &result)) return -1;
+  return static_cast<LRESULT>(result);
+}
+
+void Key(WORD vk, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  ::SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+void TypeText(const std::string& text) {
+  for (char c : text) {
+    const SHORT scan = ::VkKeyScanA(c);
+    if (scan == -1) continue;
+    test::PressKey(static_cast<WORD>(LOBYTE(scan)), (HIBYTE(scan) & 1) != 0);
+  }
+}
+
+void PressChord(WORD modifier, WORD vk) {
+  Key(modifier, false);
+  Key(vk, false);
+  Key(vk, true);
+  Key(modifier, true);
+}
+
+WindowDriver::WindowDriver(const FormOutline& outline, HWND main) : outline_(outline), main_(main) {
+  thread_ = ::GetWindowThreadProcessId(main_, &pid_);
+}
+
+// --- Finding ---
+
+HWND WindowDriver::Page(const std::string& caption) const {
+  HWND notebook = Handle("Notebook1");
+  for (HWND child = ::GetWindow(notebook, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    char text[64] = "";
+    ::GetWindowTextA(child, text, sizeof text);
+    if (caption == text) return child;
+  }
+  return nullptr;
+}
+
+std::string WindowDriver::VisiblePage() const {
+  HWND notebook = Handle("Notebook1");
+  for (HWND child = ::GetWindow(notebook, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    if (!::IsWindowVisible(child)) continue;
+    char text[64] = "";
+    ::GetWindowTextA(child, text, sizeof text);
+    return text;
+  }
+  return std::string();
+}
+
+HWND WindowDriver::ParentWindow(const Place& place) const {
+  if (place.onPage) return Page(place.page);
+  return place.parent.empty() ? main_ : Handle(place.parent);
+}
+
+HWND WindowDriver::Handle(const std::string& name) const {
+  auto known = found_.find(name);
+  if (known != found_.end() && ::IsWindow(known->second)) return known->second;
+  const Place& place = outline_.Of(name);
+  HWND parent = place.windowed ? ParentWindow(place) : nullptr;
+  if (!parent) return nullptr;
+  // The child window of the right class whose corner stands where the description puts it.
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    if (lstrcmpiA(ClassOf(child).c_str(), WindowClassOf(place.className)) != 0) continue;
+    RECT r;
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    if (r.left != place.left || r.top != place.top) continue;
+    // A button's caption is its window's text from the start.
+    char text[128] = "";
+    ::GetWindowTextA(child, text, sizeof text);
+    if (lstrcmpiA(WindowClassOf(place.className), "Button") == 0 && place.text != text) continue;
+    return found_[name] = child;
+  }
+  return nullptr;
+}
+
+POINT WindowDriver::PointIn(const std::string& name, int dx, int dy) const {
+  const Place& place = outline_.Of(name);
+  const int x = place.left + (dx < 0 ? place.width / 2 : dx);
+  const int y = place.top + (dy < 0 ? place.height / 2 : dy);
+  return test::ScreenPoint(ParentWindow(place), x, y);
+}
+
+// --- Reading back ---
+
+bool WindowDriver::Checked(const std::string& name) const {
+  return Ask(Handle(name), BM_GETCHECK) == BST_CHECKED;
+}
+
+std::string WindowDriver::Text(const std::string& name) const {
+  HWND hwnd = Handle(name);
+  const LRESULT length = Ask(hwnd, WM_GETTEXTLENGTH);
+  if (length <= 0) return std::string();
+  std::vector<char> text(static_cast<size_t>(length) + 1);
+  const LRESULT got = Ask(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
+}
+
+bool WindowDriver::Enabled(const std::string& name) const { return ::IsWindowEnabled(Handle(name)) != FALSE; }
+
+int WindowDriver::ItemIndex(const std::string& name) const {
+  return static_cast<int>(Ask(Handle(name), CB_GETCURSEL));
+}
+
+std::string WindowDriver::Focused() const {
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  if (!::GetGUIThreadInfo(thread_, &gui) || !gui.hwndFocus) return std::string();
+  for (HWND h = gui.hwndFocus; h && h != main_; h = ::GetParent(h))  // a combo's field is its child
+    for (const std::string& name : outline_.WindowedNames())
+      if (Handle(name) == h) return name;
+  return std::string();
+}
+
+// --- Acting ---
+
+void WindowDriver::Settle() const {
+  // Input goes through the launcher's queue behind what it is doing; a round trip of a sent
+  // message, twice with a pause, lets it get there in the usual case. Callers still wait for the
+  // effect they expect, so a busy or closing window is not waited for long.
+  for (int i = 0; i < 2 && ::IsWindow(main_); ++i) {
+    ::Sleep(15);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &result);
+  }
+}
+
+AssertionResult WindowDriver::Click(const std::string& name) {
+  const Place& place = outline_.Of(name);
+  HWND hwnd = place.windowed ? Handle(name) : ParentWindow(place);
+  if (!hwnd) return AssertionFailure() << name << ": no window found at its place";
+  if (!::IsWindowVisible(hwnd)) return AssertionFailure() << name << " is not on screen";
+  if (place.windowed && !::IsWindowEnabled(hwnd)) return AssertionFailure() << name << " is disabled";
+  test::ClickMouse(PointIn(name));
+  Settle();
+  return AssertionSuccess();
+}
+
+AssertionResult WindowDriver::ClickTo(const std::string& name, bool checked) {
+  if (Checked(name) == checked) return AssertionFailure() << name << " already shows the state";
+  if (AssertionResult clicked = Click(name); !clicked) return clicked;
+  if (!Await([&] { return Checked(name) == checked; }, kWait))
+    return AssertionFailure() << name << " did not change on a click";
+  return AssertionSuccess();
+}
+
+AssertionResult WindowDriver::TypeInto(const std::string& name, const std::string& typed) {
+  return TypeInto(name, typed, typed);
+}
+
+AssertionResult WindowDriver::TypeInto(const std::string& name, const std::string& typed,
+                                       const std::string& shown) {
+  if (AssertionResult clicked = Click(name); !clicked) return clicked;
+  if (!Await([&] { return Focused() == name; }, kWait)) return AssertionFailure() << name << " took no focus";
+  test::PressKey(VK_END);
+  test::PressKey(VK_HOME, true);
+  if (typed.empty()) test::PressKey(VK_DELETE);
+  TypeText(typed);
+  if (!Await([&] { return Text(name) == shown; }, kWait))
+    return AssertionFailure() << name << " shows \"" << Text(name) << "\" after typing \"" << typed << "\"";
+  return AssertionSuccess();
+}
+
+AssertionResult WindowDriver::TabTo(const std::string& name) {
+  for (int i = 0; i < 40; ++i) {
+    if (Focused() == name) return AssertionSuccess();
+    const std::string before = Focused();
+    test::PressKey(VK_TAB);
+    Await([&] { return Focused() != before; }, 500);
+  }
+  return AssertionFailure() << "Tab never reached " << name;
+}
+
+void WindowDriver::Press(WORD vk, bool shift) {
+  test::PressKey(vk, shift);
+  Settle();
+}
+
+}  // namespace gv::e2e

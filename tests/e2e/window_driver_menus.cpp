@@ -1,0 +1,205 @@
+// Pages, pop-up menus and drop-down lists of the window driver.
+#include <algorithm>
+#include <cctype>
+
+#include "tests/app/ui_input.h"
+#include "tests/e2e/launcher_process.h"
+#include "tests/e2e/window_driver.h"
+
+namespace gv::e2e {
+namespace {
+
+using ::testing::AssertionFailure;
+using ::testing::AssertionResult;
+using ::testing::AssertionSuccess;
+
+constexpr int kWait = 3000;
+
+struct TopSearch {
+  DWORD pid;
+  const char* className;
+  HWND found;
+};
+
+BOOL CALLBACK CollectTop(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<TopSearch*>(lp);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(hwnd, &owner);
+  char name[64] = "";
+  ::GetClassNameA(hwnd, name, sizeof name);
+  if (owner == s->pid && ::IsWindowVisible(hwnd) && lstrcmpiA(name, s->className) == 0) {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A visible top-level window of the process with the class.
+HWND FindTopLevel(DWORD pid, const char* className) {
+  TopSearch search{pid, className, nullptr};
+  ::EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string WithoutAmpersand(const std::string& caption) {
+  std::string s = caption;
+  s.erase(std::remove(s.begin(), s.end(), '&'), s.end());
+  return s;
+}
+
+}  // namespace
+
+HWND WindowDriver::OpenMenuWindow() const { return FindTopLevel(pid_, "#32768"); }
+
+HWND WindowDriver::DroppedList() const { return FindTopLevel(pid_, "ComboLBox"); }
+
+AssertionResult WindowDriver::OpenContextMenu() {
+  // An empty spot of every page: right of the controls, above the bottom row.
+  test::ClickMouse(test::ScreenPoint(Page(VisiblePage()), 250, 140), true);
+  if (!Await([this] { return OpenMenuWindow() != nullptr; }, kWait))
+    return AssertionFailure() << "no pop-up menu on a right-click";
+  return AssertionSuccess();
+}
+
+AssertionResult WindowDriver::OpenMenuOf(const std::string& button) {
+  if (AssertionResult clicked = Click(button); !clicked) return clicked;
+  if (!Await([this] { return OpenMenuWindow() != nullptr; }, kWait))
+    return AssertionFailure() << "no pop-up menu from " << button;
+  return AssertionSuccess();
+}
+
+AssertionResult WindowDriver::ChooseMenuLetter(char letter) {
+  if (!OpenMenuWindow()) return AssertionFailure() << "no menu is open";
+  test::PressKey(static_cast<WORD>(std::toupper(static_cast<unsigned char>(letter))));
+  if (!Await([this] { return OpenMenuWindow() == nullptr; }, kWait))
+    return AssertionFailure() << "the menu stayed open after '" << letter << "'";
+  Settle();
+  return AssertionSuccess();
+}
+
+AssertionResult WindowDriver::ChooseMenuByKeys(int index) {
+  if (!OpenMenuWindow()) return AssertionFailure() << "no menu is open";
+  // Home lights the first entry, whatever the pointer lit when the menu opened under it.
+  test::PressKey(VK_HOME);
+  for (int i = 0; i < index; ++i) test::PressKey(VK_DOWN);
+  test::PressKey(VK_RETURN);
+  if (!Await([this] { return OpenMenuWindow() == nullptr; }, kWait))
+    return AssertionFailure() << "the menu stayed open after Enter";
+  Settle();
+  return AssertionSuccess();
+}
+
+AssertionResult WindowDriver::ChooseMenuByMouse(int index, int count) {
+  HWND menu = OpenMenuWindow();
+  if (!menu) return AssertionFailure() << "no menu is open";
+  // The entries are text lines of one height stacked in the client area; the middle of the
+  // wanted one is clear of any margin the menu keeps above and below.
+  RECT client;
+  ::GetClientRect(menu, &client);
+  const int y = client.bottom * (2 * index + 1) / (2 * count);
+  test::MoveMouse(test::ScreenPoint(menu, client.right / 2, y));
+  ::Sleep(50);
+  test::ClickMouse(test::ScreenPoint(menu, client.right / 2, y));
+  if (!Await([this] { return OpenMenuWindow() == nullptr; }, kWait))
+    return AssertionFailure() << "the menu stayed open after a click on entry " << index;
+  Settle();
+  return AssertionSuccess();
+}
+
+AssertionResult WindowDriver::ShowPageByMenu(const std::string& page) {
+  // The entry whose caption names the page, and its access letter.
+  std::string caption;
+  for (const char* entry :
+       {"General", "Multiplayer1", "Network1", "Map1", "Memory1", "GLQuake1", "WinQuake1", "Extra1"})
+    if (WithoutAmpersand(outline_.Of(entry).text) == page) caption = outline_.Of(entry).text;
+  const size_t amp = caption.find('&');
+  if (amp == std::string::npos || amp + 1 >= caption.size())
+    return AssertionFailure() << "no menu entry for " << page;
+  if (AssertionResult opened = OpenContextMenu(); !opened) return opened;
+  if (AssertionResult chosen = ChooseMenuLetter(caption[amp + 1]); !chosen) return chosen;
+  if (!Await([&] { return VisiblePage() == page; }, kWait))
+    return AssertionFailure() << "the menu showed " << VisiblePage() << ", not " << page;
+  return AssertionSuccess();
+}
+
+// The selector walks its list with the arrow keys; every step shows its page.
+AssertionResult WindowDriver::SelectorSteps(int from, int to) {
+  for (int at = from; at != to;) {
+    at += to > from ? 1 : -1;
+    test::PressKey(to > from ? VK_DOWN : VK_UP);
+    if (!Await([&] { return ItemIndex("ComboBox1") == at; }, kWait))
+      return AssertionFailure() << "the selector did not move to " << at;
+  }
+  return AssertionSuccess();
+}
+
+AssertionResult WindowDriver::ShowPageBySelectorKeys(const std::string& page) {
+  HWND selector = Handle("ComboBox1");
+  const int target = static_cast<int>(::SendMessageA(selector, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                     reinterpret_cast<LPARAM>(page.c_str())));
+  if (target < 0) return AssertionFailure() << "the selector does not list " << page;
+  if (AssertionResult reached = TabTo("ComboBox1"); !reached) return reached;
+  if (AssertionResult stepped = SelectorSteps(ItemIndex("ComboBox1"), target); !stepped) return stepped;
+  if (!Await([&] { return VisiblePage() == page; }, kWait))
+    return AssertionFailure() << "the selector shows " << VisiblePage() << ", not " << page;
+  return AssertionSuccess();
+}
+
+AssertionResult WindowDriver::ShowPageBySelectorMouse(const std::string& page) {
+  HWND selector = Handle("ComboBox1");
+  const int target = static_cast<int>(::SendMessageA(selector, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                     reinterpret_cast<LPARAM>(page.c_str())));
+  if (target < 0) return AssertionFailure() << "the selector does not list " << page;
+  if (AssertionResult clicked = Click("ComboBox1"); !clicked) return clicked;
+  HWND list = nullptr;
+  if (!Await([&] { return (list = DroppedList()) != nullptr; }, kWait))
+    return AssertionFailure() << "the selector's list did not drop down";
+  const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  const int height = static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  RECT client;
+  ::GetClientRect(list, &client);
+  test::ClickMouse(test::ScreenPoint(list, client.right / 2, (target - top) * height + height / 2));
+  if (!Await([&] { return DroppedList() == nullptr && VisiblePage() == page; }, kWait))
+    return AssertionFailure() << "the selector's list shows " << VisiblePage() << ", not " << page;
+  return AssertionSuccess();
+}
+
+AssertionResult WindowDriver::PickByKeys(const std::string& combo, int index) {
+  if (AssertionResult clicked = Click(combo); !clicked) return clicked;
+  if (!Await([&] { return Focused() == combo; }, kWait))
+    return AssertionFailure() << combo << " took no focus";
+  test::PressKey(VK_F4);
+  if (!Await([this] { return DroppedList() != nullptr; }, kWait))
+    return AssertionFailure() << combo << ": F4 dropped no list";
+  const int from = ItemIndex(combo);
+  for (int at = from; at != index;) {
+    at += index > from ? 1 : -1;
+    test::PressKey(index > from ? VK_DOWN : VK_UP);
+  }
+  test::PressKey(VK_RETURN);
+  if (!Await([&] { return DroppedList() == nullptr && ItemIndex(combo) == index; }, kWait))
+    return AssertionFailure() << combo << " shows item " << ItemIndex(combo) << ", not " << index;
+  Settle();
+  return AssertionSuccess();
+}
+
+AssertionResult WindowDriver::PickByMouse(const std::string& combo, int index) {
+  const Place& place = outline_.Of(combo);
+  if (!::IsWindowVisible(Handle(combo)) || !::IsWindowEnabled(Handle(combo)))
+    return AssertionFailure() << combo << " is hidden or disabled";
+  test::ClickMouse(PointIn(combo, place.width - 8, place.height / 2));  // the arrow button
+  HWND list = nullptr;
+  if (!Await([&] { return (list = DroppedList()) != nullptr; }, kWait))
+    return AssertionFailure() << combo << ": its arrow dropped no list";
+  const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  const int height = static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  RECT client;
+  ::GetClientRect(list, &client);
+  test::ClickMouse(test::ScreenPoint(list, client.right / 2, (index - top) * height + height / 2));
+  if (!Await([&] { return DroppedList() == nullptr && ItemIndex(combo) == index; }, kWait))
+    return AssertionFailure() << combo << " shows item " << ItemIndex(combo) << ", not " << index;
+  Settle();
+  return AssertionSuccess();
+}
+
+}  // namespace gv::e2e
