@@ -28,6 +28,7 @@ void RegisterWindowClass() {
   wc.lpfnWndProc = WindowProcedure;
   wc.hInstance = Instance();
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(1));  // the program's icon, where it has one
   wc.lpszClassName = kClassName;
   RegisterClassA(&wc);
   registered = true;
