@@ -18,8 +18,28 @@ TTTOOLINFOA ToolTip::Tool() {
   return tool;
 }
 
+namespace {
+
+// The tool-tip window class lives in comctl32, which is loaded only when the first tip is shown:
+// nothing else of the program needs it, and of its libraries it takes the longest to load.
+bool ToolTipClassReady() {
+  static bool ready = false;
+  if (ready) return true;
+  using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  HMODULE comctl = LoadLibraryA("comctl32.dll");
+  auto init =
+      comctl ? reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControlsEx")))
+             : nullptr;
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};  // the tool-tip class among them
+  ready = init && init(&classes);
+  return ready;
+}
+
+}  // namespace
+
 bool ToolTip::Create() {
   if (tip_) return true;
+  if (!ToolTipClassReady()) return false;
   tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0,
                          0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!tip_) return false;

@@ -1,6 +1,5 @@
 #include "framework/win32/win_control.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -16,7 +15,6 @@ namespace fw {
 namespace {
 
 const char kClassName[] = "GorvaleWindow";
-const UINT_PTR kSubclassId = 1;
 
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
@@ -64,17 +62,21 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return handled ? result : DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-LRESULT CALLBACK SubclassProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-  auto* control = reinterpret_cast<TWinControl*>(data);
+// Native controls are subclassed the classic way, through their window procedure (comctl32's
+// SetWindowSubclass would load that library at start-up, the slowest of the program's DLLs to
+// load): the control's own procedure is kept in nativeProc_ and gets what we leave.
+LRESULT CALLBACK SubclassProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  TWinControl* control = TWinControl::FromHandle(hwnd);
+  if (!control)
+    return DefWindowProcA(hwnd, msg, wp, lp);  // not while attached: Detach restores the procedure
+  const WNDPROC native = control->nativeProc_;
   if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, SubclassProcedure, kSubclassId);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    control->handle_ = nullptr;
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    control->Detach();
+    return CallWindowProcA(native, hwnd, msg, wp, lp);
   }
   LRESULT result = 0;
   if (Dispatch(control, msg, wp, lp, result)) return result;
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return CallWindowProcA(native, hwnd, msg, wp, lp);
 }
 
 const ClassInfo& TWinControl::StaticClass() {
@@ -96,12 +98,17 @@ TWinControl::~TWinControl() {
   if (handle_) {
     // Detach first: the window's last messages must not reach a half-destroyed object.
     HWND hwnd = handle_;
-    if (native_) RemoveWindowSubclass(hwnd, SubclassProcedure, kSubclassId);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    handle_ = nullptr;
+    Detach();
     DestroyWindow(hwnd);
   }
   if (brush_) DeleteObject(brush_);
+}
+
+void TWinControl::Detach() {
+  if (native_ && nativeProc_)
+    SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nativeProc_));
+  SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+  handle_ = nullptr;
 }
 
 TWinControl* TWinControl::FromHandle(HWND hwnd) {
@@ -136,7 +143,8 @@ void TWinControl::CreateWnd() {
   if (native_) {
     handle_ = hwnd;
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowSubclass(hwnd, SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    nativeProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProcedure)));
   }
   if (Parent()) PlaceInZOrder();
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
@@ -145,12 +153,19 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::PlaceInZOrder() {
-  // A new child window goes below its earlier siblings; a control written later in the text
-  // must lie above the earlier ones (an edit box above the frame panel under it), so it goes
-  // just below the first later sibling that has a window, or to the top.
-  HWND above = HWND_TOP;
+  // A new child window goes below its siblings that have windows, but a control written later
+  // in the text must lie above the earlier ones (an edit box above the frame panel under it).
+  // Siblings are made last first, so the bottom is its place unless an earlier sibling already
+  // has a window (one shown later, or reparented); then it goes just below the first later
+  // sibling that has a window, or to the top.
   const auto& siblings = Parent()->controls_;
   auto it = std::find(siblings.begin(), siblings.end(), this);
+  auto hasWindow = [](TControl* c) {
+    auto* w = dynamic_cast<TWinControl*>(c);
+    return w && w->handle_;
+  };
+  if (std::none_of(siblings.begin(), it, hasWindow)) return;
+  HWND above = HWND_TOP;
   if (it != siblings.end()) {
     for (++it; it != siblings.end(); ++it) {
       auto* w = dynamic_cast<TWinControl*>(*it);
@@ -164,9 +179,12 @@ void TWinControl::PlaceInZOrder() {
 }
 
 void TWinControl::CreateChildWindows() {
-  for (TControl* c : controls_)
-    if (auto* w = dynamic_cast<TWinControl*>(c))
-      if (!w->handle_) w->CreateWnd();
+  // Only the children that are visible: a hidden control (a notebook page not shown) gets its
+  // windows when it is first shown, or when its handle is asked for. Last first: see
+  // PlaceInZOrder.
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+    if (auto* w = dynamic_cast<TWinControl*>(*it))
+      if (!w->handle_ && w->Visible()) w->CreateWnd();
 }
 
 void TWinControl::DestroyWnd() {
@@ -177,7 +195,7 @@ void TWinControl::DestroyWnd() {
 
 void TWinControl::SetParent(TWinControl* parent) {
   TControl::SetParent(parent);
-  if (parent && parent->HandleAllocated() && !handle_) CreateWnd();
+  if (parent && parent->HandleAllocated() && !handle_ && Visible()) CreateWnd();
   if (handle_ && parent && parent->HandleAllocated() && GetParent(handle_) != parent->handle_)
     ::SetParent(handle_, parent->handle_);
 }
@@ -310,7 +328,10 @@ void TWinControl::EnabledChanged() {
 }
 
 void TWinControl::VisibleChanged() {
-  if (handle_) ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
+  if (handle_)
+    ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
+  else if (Visible() && Parent() && Parent()->handle_ && !IsDestroying())
+    CreateWnd();  // shown for the first time: made now, visible
 }
 
 void TWinControl::FontChanged() {
@@ -354,7 +375,7 @@ void TWinControl::PaintControls(HDC dc) {
 }
 
 LRESULT TWinControl::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
-  return native_ ? DefSubclassProc(handle_, msg, wp, lp) : DefWindowProcA(handle_, msg, wp, lp);
+  return native_ ? CallWindowProcA(nativeProc_, handle_, msg, wp, lp) : DefWindowProcA(handle_, msg, wp, lp);
 }
 
 bool TWinControl::HandleMouse(UINT msg, WPARAM, LPARAM lp) {

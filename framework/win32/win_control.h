@@ -1,7 +1,9 @@
 // Windowed controls: a control with a window handle, child controls, a tab order and the
 // keyboard focus. Every window of ours goes through one window procedure, which finds the
 // object in GWLP_USERDATA and calls its WndProc; native controls (BUTTON, EDIT, COMBOBOX) are
-// subclassed into the same path, and their parent reflects WM_COMMAND back to them.
+// subclassed into the same path, and their parent reflects WM_COMMAND back to them. A control's
+// window is made with its parent's if the control is visible, else when it is first shown or
+// its Handle() is asked for: the pages a notebook does not show cost nothing at start-up.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +16,7 @@
 namespace fw {
 
 LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
-LRESULT CALLBACK SubclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+LRESULT CALLBACK SubclassProcedure(HWND, UINT, WPARAM, LPARAM);
 
 struct CreateParams {
   const char* className = nullptr;  // null: our own window class
@@ -102,7 +104,7 @@ class TWinControl : public TControl {
 
  private:
   friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
-  friend LRESULT CALLBACK SubclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  friend LRESULT CALLBACK SubclassProcedure(HWND, UINT, WPARAM, LPARAM);
 
   bool HandleMouse(UINT msg, WPARAM wp, LPARAM lp);
   bool HandleContextMenu(HWND target, LPARAM lp);
@@ -111,8 +113,12 @@ class TWinControl : public TControl {
   void PlaceInZOrder();
   HBRUSH Brush();
 
+  // Parts the window from this object: the native procedure back in place, no object pointer.
+  void Detach();
+
   HWND handle_ = nullptr;
   bool native_ = false;
+  WNDPROC nativeProc_ = nullptr;  // a native control's own window procedure
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tabList_;
   bool tabStop_ = false;

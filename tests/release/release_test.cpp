@@ -237,11 +237,15 @@ TEST(ReleaseTest, TerminationIsReportedInAnErrorBox) {
   const std::string probe = WindowsPath(TERMINATE_PROBE);
   Process process(probe, probe.substr(0, probe.find_last_of('\\') + 1));
   ASSERT_TRUE(process.Started());
-  HWND box = process.WaitForWindow([](HWND w) { return ClassOf(w) == "#32770"; });
-  ASSERT_TRUE(box);
-  EXPECT_EQ(TextOf(box), "OEM Gorvale FE");
+  // The box, once it has its title and text.
   std::string message;
-  ::EnumChildWindows(box, CollectMessage, reinterpret_cast<LPARAM>(&message));
+  HWND box = process.WaitForWindow([&message](HWND w) {
+    message.clear();
+    if (ClassOf(w) != "#32770" || TextOf(w) != "OEM Gorvale FE") return false;
+    ::EnumChildWindows(w, CollectMessage, reinterpret_cast<LPARAM>(&message));
+    return !message.empty();
+  });
+  ASSERT_TRUE(box);
   EXPECT_EQ(message, "The settings could not be read.");
   ::PostMessageA(box, WM_COMMAND, IDOK, 0);
   DWORD code = 0;
