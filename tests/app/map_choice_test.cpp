@@ -125,20 +125,31 @@ TEST_F(MapChoice, SwitchingListsKeepsTheLastPick) {
   ClickRadio(15);
 }
 
-// Opens a menu by clicking its button and clicks its entry number item once the menu is up;
-// returns where the menu window appeared.
-RECT ChooseFromButtonMenu(const char* button, int item) {
+bool MenuShowing() {
+  HWND menu = ::FindWindowA("#32768", nullptr);
+  return menu && ::IsWindowVisible(menu);
+}
+
+// Opens a menu by clicking its button and clicks its entry number item once that menu (the one
+// with entries entries) is up; returns where the menu window appeared.
+RECT ChooseFromButtonMenu(const char* button, int item, int entries) {
+  PumpUntil([] { return !MenuShowing(); }, 2000);  // the menu before, if any, is gone
   std::atomic<bool> done{false};
   RECT shown{};
   std::thread picker([&] {
     for (int i = 0; i < 400 && !done; ++i) {
       HWND menu = ::FindWindowA("#32768", nullptr);
-      if (menu && ::IsWindowVisible(menu)) {
+      auto hmenu = menu ? reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0)) : nullptr;
+      if (menu && ::IsWindowVisible(menu) && hmenu && ::GetMenuItemCount(hmenu) == entries) {
         ::GetWindowRect(menu, &shown);
-        auto hmenu = reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0));
         RECT r{};
         ::GetMenuItemRect(nullptr, hmenu, static_cast<UINT>(item), &r);
-        ClickMouse(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+        // Point at the entry first and let the menu follow, as a hand would: the menu opens
+        // under the pointer, with its first entry hot.
+        const POINT target{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        MoveMouse(target);
+        ::Sleep(150);
+        ClickMouse(target);
         done = true;
       }
       ::Sleep(10);
@@ -159,14 +170,14 @@ TEST(VideoModeMenus, EntriesFillTheFieldsAndTheLineFollows) {
     auto* box = dynamic_cast<fw::TCheckBox*>(Host::Find("CheckBox" + std::to_string(n)));
     if (!box->Checked()) box->SetChecked(true);
   }
-  RECT menu = ChooseFromButtonMenu("Win95SpeedButton5", 6);  // "1280x1024"
+  RECT menu = ChooseFromButtonMenu("Win95SpeedButton5", 6, 7);  // "1280x1024"
   EXPECT_EQ(Control("IntEdit11")->Text(), "1280");
   EXPECT_EQ(Control("IntEdit12")->Text(), "1024");
   auto* button = Control("Win95SpeedButton5");
   EXPECT_EQ(menu.left, Host::Form()->Left() + button->Left() + 12);
   EXPECT_EQ(menu.top, Host::Form()->Top() + button->Top() + 65);
 
-  ChooseFromButtonMenu("Win95SpeedButton6", 1);  // "24"
+  ChooseFromButtonMenu("Win95SpeedButton6", 1, 3);  // "24"
   EXPECT_EQ(Control("IntEdit13")->Text(), "24");
   EXPECT_NE(Line().find(" -width 1280 -height 1024 -bpp 24"), std::string::npos) << Line();
 
