@@ -156,7 +156,16 @@ void TfrmMain::FormResize(fw::Component*) {
 
 void TfrmMain::ShowHint(fw::Component*) { statusBar_->SetCaption(fw::Application()->Hint()); }
 
-void TfrmMain::FormClose(fw::Component*) { SaveSettings(); }
+// A save that fails here is reported and the window closes all the same: every way out passes
+// this handler, so a settings file that cannot be written would otherwise keep the program from
+// ever ending.
+void TfrmMain::FormClose(fw::Component*) {
+  try {
+    SaveSettings();
+  } catch (const std::exception& e) {
+    fw::Application()->HandleException(e);
+  }
+}
 
 void TfrmMain::Exit1Click(fw::Component*) { Close(); }
 

@@ -124,4 +124,14 @@ TEST_F(MainWindowStoreTest, ADamagedSettingsFileIsReportedAndTheWindowStillShows
   EXPECT_NE(text.find("\r\nIntEdit1.Text=''1''\r\n"), std::string::npos);
 }
 
+TEST_F(MainWindowStoreTest, ASaveThatFailsAsTheWindowClosesIsReportedAndTheCloseGoesOn) {
+  // Every way out passes the close handler: a failure there must not keep the window open.
+  MakeWindow();
+  ASSERT_TRUE(CreateDirectoryA(SettingsPath().c_str(), nullptr));
+  store_test::BoxWatcher watcher;
+  EXPECT_NO_THROW(window_->FormClose(window_));
+  EXPECT_EQ(watcher.Seen().text, "Unable to write to Zelt.ini.");
+  RemoveDirectoryA(SettingsPath().c_str());
+}
+
 }  // namespace
