@@ -1,6 +1,6 @@
-// The launcher left without a launch: the exit button, the pop-up menu's "E&xit", Alt+F4 and
-// the system menu's Close. Each leaves the settings file holding the values of the moment and
-// writes no batch file.
+// The launcher left without a launch: the exit button, the pop-up menu's "E&xit", Alt+F4, the
+// system menu's Close and the close box. Each leaves the settings file holding the values of the
+// moment and writes no batch file.
 #include "tests/app/ui_input.h"
 #include "tests/e2e/scenario.h"
 

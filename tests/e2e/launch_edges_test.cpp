@@ -43,5 +43,60 @@ TEST_F(LaunchEdge, BatchFileThatCannotBeWrittenIsReportedAndTheWindowStays) {
   ExpectSettings(DesignValues().Check("CheckBox8"));
 }
 
+TEST_F(LaunchEdge, EightBitNameKeepsItsBytes) {
+  // Texts are 8-bit ANSI: the batch file and the settings file hold the bytes as typed, and the
+  // name comes back after a restart. (The command interpreter reads the batch file in the OEM
+  // code page, so what the game receives of these bytes is its business, not checked here.)
+  const std::string name = "Zo\xeb \xc6ther";
+  WindowDriver& ui = Start();
+  ASSERT_TRUE(ui.TypeInto("Edit1", name));
+  CloseByExitButton();
+  KeptValues kept = DesignValues();
+  kept.Text("Edit1", name);
+  ExpectSettings(kept);
+  RestartExpecting(kept);
+  ASSERT_TRUE(Ui().Click("Win95SpeedButton3"));
+  ASSERT_TRUE(Program().AwaitExit(10000));
+  EXPECT_EQ(Dir().BatchFile(),
+            "quake.exe +skill 1 +name \"" + name + "\" +color 1 1 +deathmatch 1 -game gorvale +map \r\n");
+  EXPECT_FALSE(Dir().AwaitGameRecord(15000).empty()) << "the game was started";
+  EXPECT_TRUE(Program().AwaitItsProcesses(15000));
+}
+
+// A settings file that cannot be written (a folder in its place, as for a user who may not write
+// to the Windows directory): the run button reports it and stops before the shell; a close
+// reports each of its saves, but the window closes and the program ends.
+TEST_F(LaunchEdge, UnwritableSettingsFileIsReportedAndTheWindowStillCloses) {
+  char windows[MAX_PATH] = "";
+  ::GetWindowsDirectoryA(windows, sizeof windows);
+  const std::string ini = std::string(windows) + "\\Zelt.ini";
+  ASSERT_TRUE(::CreateDirectoryA(ini.c_str(), nullptr));
+  struct Unblock {
+    std::string path;
+    ~Unblock() { ::RemoveDirectoryA(path.c_str()); }
+  } unblock{ini};
+  auto dismiss = [this](const char* what) {
+    EXPECT_EQ(AwaitErrorBox(), "Unable to write to Zelt.ini.") << what;
+    test::PressKey(VK_RETURN);
+    Await([] { return ::FindWindowA("#32770", "OEM Gorvale FE") == nullptr; }, 3000);
+  };
+
+  WindowDriver& ui = Start();
+  ASSERT_TRUE(ui.Click("Win95SpeedButton3"));
+  dismiss("the run button's save");
+  EXPECT_TRUE(Program().Running());
+  EXPECT_TRUE(Dir().HasBatchFile()) << "the batch file comes before the save";
+  EXPECT_FALSE(Dir().HasGameRecord()) << "the shell is not asked after a failed save";
+
+  ASSERT_TRUE(ui.OpenContextMenu());
+  ASSERT_TRUE(ui.ChooseMenuLetter('X'));
+  dismiss("the close query's save");
+  dismiss("the close handler's save");
+  dismiss("the destroy hook's save, as nothing was saved since the restore");
+  DWORD code = 1;
+  EXPECT_TRUE(Program().AwaitExit(5000, &code)) << "the window must close all the same";
+  EXPECT_EQ(code, 0u);
+}
+
 }  // namespace
 }  // namespace gv::e2e

@@ -1,8 +1,14 @@
 #include "tests/e2e/launcher_process.h"
 
+// after windows.h
+#include <tlhelp32.h>
+
+#include <set>
 #include <stdexcept>
+#include <vector>
 
 #include "tests/app/ui_input.h"
+#include "tests/e2e/window_driver.h"
 
 namespace gv::e2e {
 namespace {
@@ -51,10 +57,13 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM lp) {
   return TRUE;
 }
 
-constexpr char kProgramSettings[] = "Software\\Wine\\AppDefaults\\Gorvale.exe";
+// Wine's per-program settings of the launcher.
+const char* const kProgramSettings[] = {"Software\\Wine\\AppDefaults\\Gorvale.exe"};
 
 // The window of another application that the user activates while the splash is up. It is made
-// once and kept: destroying it while a launcher starts would hold that launcher up.
+// once and kept (destroying a window with a caption makes Wine wait for the missing window
+// manager), and it is disabled while not in use, so that a late notice from the display cannot
+// give it the activation back while the launcher is being worked.
 HWND OtherWindow() {
   static HWND other = ::CreateWindowExA(0, "STATIC", "another application", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                         0, 0, 160, 60, nullptr, nullptr, nullptr, nullptr);
@@ -64,18 +73,22 @@ HWND OtherWindow() {
 }  // namespace
 
 UnmanagedWindows::UnmanagedWindows() {
-  HKEY key = nullptr;
-  const std::string path = std::string(kProgramSettings) + "\\X11 Driver";
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS) {
-    ::RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
-    ::RegCloseKey(key);
+  for (const char* program : kProgramSettings) {
+    HKEY key = nullptr;
+    const std::string path = std::string(program) + "\\X11 Driver";
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                          nullptr) == ERROR_SUCCESS) {
+      ::RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+      ::RegCloseKey(key);
+    }
   }
 }
 
 UnmanagedWindows::~UnmanagedWindows() {
-  ::RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(kProgramSettings) + "\\X11 Driver").c_str());
-  ::RegDeleteKeyA(HKEY_CURRENT_USER, kProgramSettings);
+  for (const char* program : kProgramSettings) {
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(program) + "\\X11 Driver").c_str());
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, program);
+  }
 }
 
 void PumpOwnMessages() {
@@ -152,21 +165,22 @@ bool Launcher::AwaitReady(int ms) {
     return false;
   // Another window becomes active: the splash goes and the main window is restored (or, should the
   // splash not have been active yet, the timer restores it two seconds after the show).
+  ::EnableWindow(OtherWindow(), TRUE);
   ::SetForegroundWindow(OtherWindow());
-  if (!Await(
-          [&] {
-            PumpOwnMessages();
-            main_ = FindMain(&splash);
-            return !splash && main_ && ::IsWindowVisible(main_) && !::IsIconic(main_);
-          },
-          left()))
-    return false;
+  const bool restored = Await(
+      [&] {
+        PumpOwnMessages();
+        main_ = FindMain(&splash);
+        return !splash && main_ && ::IsWindowVisible(main_) && !::IsIconic(main_);
+      },
+      left());
+  ::EnableWindow(OtherWindow(), FALSE);
+  if (!restored) return false;
   // A click on the status line brings the launcher to the front. It counts as ready once it has
-  // stayed in front with the focus inside for a moment, as a user's next click would come: a
-  // drop-down list opened in the same instant was seen to close again on a loaded machine.
+  // stayed in front with the focus inside for a moment, as a user's next click would come.
   RECT client;
   ::GetClientRect(main_, &client);
-  test::ClickMouse(test::ScreenPoint(main_, client.right / 2, client.bottom - 8));
+  ClickAt(test::ScreenPoint(main_, client.right / 2, client.bottom - 8));
   DWORD since = 0;
   const bool ready = Await(
       [&] {
@@ -185,6 +199,30 @@ bool Launcher::AwaitReady(int ms) {
       left());
   if (ready) readyAfter_ = static_cast<int>(::GetTickCount() - started_);
   return ready;
+}
+
+bool Launcher::AwaitItsProcesses(int ms) const {
+  // The descendants of the launcher in one snapshot; they are running while they are listed.
+  auto running = [this] {
+    std::set<DWORD> family{info_.dwProcessId};
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    std::vector<PROCESSENTRY32> all;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry))
+      all.push_back(entry);
+    ::CloseHandle(snapshot);
+    for (size_t before = 0; before != family.size();) {
+      before = family.size();
+      for (const PROCESSENTRY32& p : all)
+        if (family.count(p.th32ParentProcessID)) family.insert(p.th32ProcessID);
+    }
+    for (const PROCESSENTRY32& p : all)
+      if (p.th32ProcessID != info_.dwProcessId && family.count(p.th32ProcessID)) return true;
+    return false;
+  };
+  return Await([&] { return !running(); }, ms);
 }
 
 bool Launcher::AwaitExit(int ms, DWORD* code) {

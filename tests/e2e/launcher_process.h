@@ -56,6 +56,10 @@ class Launcher {
   bool Running() const { return ::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
   // Waits for the process to end; false after ms.
   bool AwaitExit(int ms, DWORD* code = nullptr);
+  // Waits until the processes the launcher started (the command interpreter with its console and
+  // the game) have ended; false after ms. Left running, the interpreter's console window would
+  // come and go over the next launcher and take the front from it.
+  bool AwaitItsProcesses(int ms) const;
   // Milliseconds from the start of the process to AwaitReady's success.
   int ReadyAfter() const { return readyAfter_; }
 

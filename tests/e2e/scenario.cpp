@@ -38,6 +38,7 @@ void Scenario::SetUp() {
 }
 
 void Scenario::TearDown() {
+  if (HasFailure() && ui_) std::printf("[ info     ] at the failure:%s\n", ui_->InputState().c_str());
   ui_.reset();
   launcher_.reset();
   dir_.reset();
@@ -62,6 +63,7 @@ void Scenario::RunExpecting(const std::string& line, const std::string& gameComm
   EXPECT_EQ(code, 0u);
   EXPECT_EQ(dir_->BatchFile(), line + "\r\n") << "Gorvale.bat";
   EXPECT_EQ(dir_->AwaitGameRecord(15000), gameCommandLine) << "the command line the game received";
+  EXPECT_TRUE(launcher_->AwaitItsProcesses(15000)) << "the interpreter or the game did not end";
 }
 
 std::string Scenario::AwaitErrorBox() {

@@ -1,5 +1,6 @@
 #include "tests/e2e/window_driver.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "tests/app/ui_input.h"
@@ -44,11 +45,40 @@ void Key(WORD vk, bool up) {
 
 }  // namespace
 
+void ClickAt(POINT screen, bool right) {
+  // Absolute coordinates run from 0 to 65535 across the primary screen.
+  const LONG x = static_cast<LONG>((screen.x * 65535 + 32767) / (::GetSystemMetrics(SM_CXSCREEN) - 1));
+  const LONG y = static_cast<LONG>((screen.y * 65535 + 32767) / (::GetSystemMetrics(SM_CYSCREEN) - 1));
+  const DWORD buttons[] = {0, static_cast<DWORD>(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+                           static_cast<DWORD>(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
+  for (DWORD button : buttons) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x;
+    input.mi.dy = y;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+    ::SendInput(1, &input, sizeof input);
+  }
+}
+
 void TypeText(const std::string& text) {
   for (char c : text) {
     const SHORT scan = ::VkKeyScanA(c);
-    if (scan == -1) continue;
-    test::PressKey(static_cast<WORD>(LOBYTE(scan)), (HIBYTE(scan) & 1) != 0);
+    if (scan != -1) {
+      test::PressKey(static_cast<WORD>(LOBYTE(scan)), (HIBYTE(scan) & 1) != 0);
+      continue;
+    }
+    // A character without a key of its own on the layout, as an input method types it.
+    wchar_t wide = 0;
+    if (!::MultiByteToWideChar(CP_ACP, 0, &c, 1, &wide, 1)) continue;
+    INPUT input[2] = {};
+    for (INPUT& i : input) {
+      i.type = INPUT_KEYBOARD;
+      i.ki.wScan = wide;
+      i.ki.dwFlags = KEYEVENTF_UNICODE;
+    }
+    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    ::SendInput(2, input, sizeof(INPUT));
   }
 }
 
@@ -76,14 +106,19 @@ HWND WindowDriver::Page(const std::string& caption) const {
 }
 
 std::string WindowDriver::VisiblePage() const {
+  // The notebook shows the new page before it hides the old one: while both are up, neither
+  // counts, so that a click meant for the new page cannot land on the old one.
   HWND notebook = Handle("Notebook1");
+  std::string visible;
+  int count = 0;
   for (HWND child = ::GetWindow(notebook, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
     if (!::IsWindowVisible(child)) continue;
     char text[64] = "";
     ::GetWindowTextA(child, text, sizeof text);
-    return text;
+    visible = text;
+    ++count;
   }
-  return std::string();
+  return count == 1 ? visible : std::string();
 }
 
 HWND WindowDriver::ParentWindow(const Place& place) const {
@@ -151,6 +186,30 @@ std::string WindowDriver::Focused() const {
   return std::string();
 }
 
+std::string WindowDriver::InputState() const {
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  ::GetGUIThreadInfo(thread_, &gui);
+  auto name = [this](HWND h) -> std::string {
+    if (!h) return "none";
+    if (h == main_) return "main window";
+    char cls[64] = "", text[64] = "";
+    ::GetClassNameA(h, cls, sizeof cls);
+    ::GetWindowTextA(h, text, sizeof text);
+    return std::string(cls) + " \"" + text + "\"";
+  };
+  std::string process = "running";
+  if (HANDLE h = ::OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, pid_)) {
+    DWORD code = 0;
+    if (::WaitForSingleObject(h, 0) == WAIT_OBJECT_0 && ::GetExitCodeProcess(h, &code))
+      process = "ended with " + std::to_string(code);
+    ::CloseHandle(h);
+  }
+  return " [launcher " + process + "; foreground: " + name(::GetForegroundWindow()) +
+         ", active: " + name(gui.hwndActive) + ", focus: " + name(gui.hwndFocus) +
+         ", capture: " + name(gui.hwndCapture) + ", flags: " + std::to_string(gui.flags) + "]";
+}
+
 // --- Acting ---
 
 void WindowDriver::Settle() const {
@@ -164,22 +223,35 @@ void WindowDriver::Settle() const {
   }
 }
 
+bool WindowDriver::EnsureActive() {
+  if (::GetForegroundWindow() == main_) return true;
+  std::printf("[ note     ] the launcher had lost the front%s; its status line is clicked\n",
+              InputState().c_str());
+  RECT client;
+  ::GetClientRect(main_, &client);
+  ClickAt(test::ScreenPoint(main_, client.right / 2, client.bottom - 8));
+  return Await([this] { return ::GetForegroundWindow() == main_; }, kWait);
+}
+
 AssertionResult WindowDriver::Click(const std::string& name) {
   const Place& place = outline_.Of(name);
+  EnsureActive();
   HWND hwnd = place.windowed ? Handle(name) : ParentWindow(place);
-  if (!hwnd) return AssertionFailure() << name << ": no window found at its place";
-  if (!::IsWindowVisible(hwnd)) return AssertionFailure() << name << " is not on screen";
-  if (place.windowed && !::IsWindowEnabled(hwnd)) return AssertionFailure() << name << " is disabled";
-  test::ClickMouse(PointIn(name));
+  if (!hwnd) return AssertionFailure() << name << ": no window found at its place" << InputState();
+  if (!::IsWindowVisible(hwnd)) return AssertionFailure() << name << " is not on screen" << InputState();
+  if (place.windowed && !::IsWindowEnabled(hwnd))
+    return AssertionFailure() << name << " is disabled" << InputState();
+  ClickAt(PointIn(name));
   Settle();
   return AssertionSuccess();
 }
 
 AssertionResult WindowDriver::ClickTo(const std::string& name, bool checked) {
-  if (Checked(name) == checked) return AssertionFailure() << name << " already shows the state";
+  if (Checked(name) == checked)
+    return AssertionFailure() << name << " already shows the state" << InputState();
   if (AssertionResult clicked = Click(name); !clicked) return clicked;
   if (!Await([&] { return Checked(name) == checked; }, kWait))
-    return AssertionFailure() << name << " did not change on a click";
+    return AssertionFailure() << name << " did not change on a click" << InputState();
   return AssertionSuccess();
 }
 
@@ -190,27 +262,31 @@ AssertionResult WindowDriver::TypeInto(const std::string& name, const std::strin
 AssertionResult WindowDriver::TypeInto(const std::string& name, const std::string& typed,
                                        const std::string& shown) {
   if (AssertionResult clicked = Click(name); !clicked) return clicked;
-  if (!Await([&] { return Focused() == name; }, kWait)) return AssertionFailure() << name << " took no focus";
+  if (!Await([&] { return Focused() == name; }, kWait))
+    return AssertionFailure() << name << " took no focus" << InputState();
   test::PressKey(VK_END);
   test::PressKey(VK_HOME, true);
   if (typed.empty()) test::PressKey(VK_DELETE);
   TypeText(typed);
   if (!Await([&] { return Text(name) == shown; }, kWait))
-    return AssertionFailure() << name << " shows \"" << Text(name) << "\" after typing \"" << typed << "\"";
+    return AssertionFailure() << name << " shows \"" << Text(name) << "\" after typing \"" << typed << "\""
+                              << InputState();
   return AssertionSuccess();
 }
 
 AssertionResult WindowDriver::TabTo(const std::string& name) {
+  EnsureActive();
   for (int i = 0; i < 40; ++i) {
     if (Focused() == name) return AssertionSuccess();
     const std::string before = Focused();
     test::PressKey(VK_TAB);
     Await([&] { return Focused() != before; }, 500);
   }
-  return AssertionFailure() << "Tab never reached " << name;
+  return AssertionFailure() << "Tab never reached " << name << InputState();
 }
 
 void WindowDriver::Press(WORD vk, bool shift) {
+  EnsureActive();
   test::PressKey(vk, shift);
   Settle();
 }

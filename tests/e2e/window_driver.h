@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -23,7 +24,7 @@ class WindowDriver {
   HWND Handle(const std::string& name) const;
   // The window of a notebook page, by its caption.
   HWND Page(const std::string& caption) const;
-  // The caption of the visible page.
+  // The caption of the visible page; "" while the notebook is between two pages.
   std::string VisiblePage() const;
   // A screen point inside a control, windowed or not: its middle, or (dx, dy) from its corner.
   POINT PointIn(const std::string& name, int dx = -1, int dy = -1) const;
@@ -72,12 +73,23 @@ class WindowDriver {
   ::testing::AssertionResult ChooseMenuByKeys(int index);
   ::testing::AssertionResult ChooseMenuByMouse(int index, int count);
 
+  // The launcher's input state, for failure messages: foreground, active, focus and capture.
+  std::string InputState() const;
+
   const FormOutline& Outline() const { return outline_; }
   HWND Main() const { return main_; }
 
  private:
   // Waits until the launcher's thread has taken the input sent so far.
   void Settle() const;
+  // Brings the launcher back to the front if something took it away: the user clicks its status
+  // line. (Under Wine without a window manager, a late focus notice from the display now and
+  // then leaves no window active.) Each time is logged.
+  bool EnsureActive();
+  // Runs open until find() shows the pop-up window; open runs a second time only when the
+  // launcher had lost the front meanwhile.
+  ::testing::AssertionResult OpenPopup(const std::function<void()>& open, HWND (WindowDriver::*find)() const,
+                                       const std::string& what);
   HWND ParentWindow(const Place& place) const;
   HWND OpenMenuWindow() const;
   HWND DroppedList() const;
@@ -89,8 +101,11 @@ class WindowDriver {
   mutable std::map<std::string, HWND> found_;
 };
 
+// A click at a point of the screen. The button events carry the point themselves: under Wine a
+// late pointer notice from the display can move the pointer back between a move and a press.
+void ClickAt(POINT screen, bool right = false);
 // Types text on the focused window: each character as its key, with Shift where the layout
-// needs it.
+// needs it; an ANSI character that has no key as the Unicode input an input method makes.
 void TypeText(const std::string& text);
 // Presses a key with a modifier held (VK_MENU for Alt, VK_CONTROL, VK_SHIFT).
 void PressChord(WORD modifier, WORD vk);

@@ -53,45 +53,56 @@ HWND WindowDriver::OpenMenuWindow() const { return FindTopLevel(pid_, "#32768");
 
 HWND WindowDriver::DroppedList() const { return FindTopLevel(pid_, "ComboLBox"); }
 
+AssertionResult WindowDriver::OpenPopup(const std::function<void()>& open, HWND (WindowDriver::*find)() const,
+                                        const std::string& what) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    EnsureActive();
+    open();
+    if (Await([&] { return (this->*find)() != nullptr; }, attempt == 0 ? 1500 : kWait))
+      return AssertionSuccess();
+    if (::GetForegroundWindow() == main_) break;  // still in front: a real failure
+  }
+  return AssertionFailure() << "no " << what << InputState();
+}
+
 AssertionResult WindowDriver::OpenContextMenu() {
   // An empty spot of every page: right of the controls, above the bottom row.
-  test::ClickMouse(test::ScreenPoint(Page(VisiblePage()), 250, 140), true);
-  if (!Await([this] { return OpenMenuWindow() != nullptr; }, kWait))
-    return AssertionFailure() << "no pop-up menu on a right-click";
-  return AssertionSuccess();
+  return OpenPopup([this] { ClickAt(test::ScreenPoint(Page(VisiblePage()), 250, 140), true); },
+                   &WindowDriver::OpenMenuWindow, "pop-up menu on a right-click");
 }
 
 AssertionResult WindowDriver::OpenMenuOf(const std::string& button) {
-  if (AssertionResult clicked = Click(button); !clicked) return clicked;
-  if (!Await([this] { return OpenMenuWindow() != nullptr; }, kWait))
-    return AssertionFailure() << "no pop-up menu from " << button;
-  return AssertionSuccess();
+  const Place& place = outline_.Of(button);
+  if (!::IsWindowVisible(ParentWindow(place)))
+    return AssertionFailure() << button << " is not on screen" << InputState();
+  return OpenPopup([&] { ClickAt(PointIn(button)); }, &WindowDriver::OpenMenuWindow,
+                   "pop-up menu from " + button);
 }
 
 AssertionResult WindowDriver::ChooseMenuLetter(char letter) {
-  if (!OpenMenuWindow()) return AssertionFailure() << "no menu is open";
+  if (!OpenMenuWindow()) return AssertionFailure() << "no menu is open" << InputState();
   test::PressKey(static_cast<WORD>(std::toupper(static_cast<unsigned char>(letter))));
   if (!Await([this] { return OpenMenuWindow() == nullptr; }, kWait))
-    return AssertionFailure() << "the menu stayed open after '" << letter << "'";
+    return AssertionFailure() << "the menu stayed open after '" << letter << "'" << InputState();
   Settle();
   return AssertionSuccess();
 }
 
 AssertionResult WindowDriver::ChooseMenuByKeys(int index) {
-  if (!OpenMenuWindow()) return AssertionFailure() << "no menu is open";
+  if (!OpenMenuWindow()) return AssertionFailure() << "no menu is open" << InputState();
   // Home lights the first entry, whatever the pointer lit when the menu opened under it.
   test::PressKey(VK_HOME);
   for (int i = 0; i < index; ++i) test::PressKey(VK_DOWN);
   test::PressKey(VK_RETURN);
   if (!Await([this] { return OpenMenuWindow() == nullptr; }, kWait))
-    return AssertionFailure() << "the menu stayed open after Enter";
+    return AssertionFailure() << "the menu stayed open after Enter" << InputState();
   Settle();
   return AssertionSuccess();
 }
 
 AssertionResult WindowDriver::ChooseMenuByMouse(int index, int count) {
   HWND menu = OpenMenuWindow();
-  if (!menu) return AssertionFailure() << "no menu is open";
+  if (!menu) return AssertionFailure() << "no menu is open" << InputState();
   // The entries are text lines of one height stacked in the client area; the middle of the
   // wanted one is clear of any margin the menu keeps above and below.
   RECT client;
@@ -99,9 +110,9 @@ AssertionResult WindowDriver::ChooseMenuByMouse(int index, int count) {
   const int y = client.bottom * (2 * index + 1) / (2 * count);
   test::MoveMouse(test::ScreenPoint(menu, client.right / 2, y));
   ::Sleep(50);
-  test::ClickMouse(test::ScreenPoint(menu, client.right / 2, y));
+  ClickAt(test::ScreenPoint(menu, client.right / 2, y));
   if (!Await([this] { return OpenMenuWindow() == nullptr; }, kWait))
-    return AssertionFailure() << "the menu stayed open after a click on entry " << index;
+    return AssertionFailure() << "the menu stayed open after a click on entry " << index << InputState();
   Settle();
   return AssertionSuccess();
 }
@@ -114,11 +125,11 @@ AssertionResult WindowDriver::ShowPageByMenu(const std::string& page) {
     if (WithoutAmpersand(outline_.Of(entry).text) == page) caption = outline_.Of(entry).text;
   const size_t amp = caption.find('&');
   if (amp == std::string::npos || amp + 1 >= caption.size())
-    return AssertionFailure() << "no menu entry for " << page;
+    return AssertionFailure() << "no menu entry for " << page << InputState();
   if (AssertionResult opened = OpenContextMenu(); !opened) return opened;
   if (AssertionResult chosen = ChooseMenuLetter(caption[amp + 1]); !chosen) return chosen;
   if (!Await([&] { return VisiblePage() == page; }, kWait))
-    return AssertionFailure() << "the menu showed " << VisiblePage() << ", not " << page;
+    return AssertionFailure() << "the menu showed " << VisiblePage() << ", not " << page << InputState();
   return AssertionSuccess();
 }
 
@@ -128,7 +139,7 @@ AssertionResult WindowDriver::SelectorSteps(int from, int to) {
     at += to > from ? 1 : -1;
     test::PressKey(to > from ? VK_DOWN : VK_UP);
     if (!Await([&] { return ItemIndex("ComboBox1") == at; }, kWait))
-      return AssertionFailure() << "the selector did not move to " << at;
+      return AssertionFailure() << "the selector did not move to " << at << InputState();
   }
   return AssertionSuccess();
 }
@@ -137,11 +148,11 @@ AssertionResult WindowDriver::ShowPageBySelectorKeys(const std::string& page) {
   HWND selector = Handle("ComboBox1");
   const int target = static_cast<int>(::SendMessageA(selector, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                                      reinterpret_cast<LPARAM>(page.c_str())));
-  if (target < 0) return AssertionFailure() << "the selector does not list " << page;
+  if (target < 0) return AssertionFailure() << "the selector does not list " << page << InputState();
   if (AssertionResult reached = TabTo("ComboBox1"); !reached) return reached;
   if (AssertionResult stepped = SelectorSteps(ItemIndex("ComboBox1"), target); !stepped) return stepped;
   if (!Await([&] { return VisiblePage() == page; }, kWait))
-    return AssertionFailure() << "the selector shows " << VisiblePage() << ", not " << page;
+    return AssertionFailure() << "the selector shows " << VisiblePage() << ", not " << page << InputState();
   return AssertionSuccess();
 }
 
@@ -149,28 +160,30 @@ AssertionResult WindowDriver::ShowPageBySelectorMouse(const std::string& page) {
   HWND selector = Handle("ComboBox1");
   const int target = static_cast<int>(::SendMessageA(selector, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                                      reinterpret_cast<LPARAM>(page.c_str())));
-  if (target < 0) return AssertionFailure() << "the selector does not list " << page;
-  if (AssertionResult clicked = Click("ComboBox1"); !clicked) return clicked;
-  HWND list = nullptr;
-  if (!Await([&] { return (list = DroppedList()) != nullptr; }, kWait))
-    return AssertionFailure() << "the selector's list did not drop down";
+  if (target < 0) return AssertionFailure() << "the selector does not list " << page << InputState();
+  if (AssertionResult dropped = OpenPopup([this] { ClickAt(PointIn("ComboBox1")); },
+                                          &WindowDriver::DroppedList, "drop-down list of the selector");
+      !dropped)
+    return dropped;
+  HWND list = DroppedList();
   const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
   const int height = static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
   RECT client;
   ::GetClientRect(list, &client);
-  test::ClickMouse(test::ScreenPoint(list, client.right / 2, (target - top) * height + height / 2));
+  ClickAt(test::ScreenPoint(list, client.right / 2, (target - top) * height + height / 2));
   if (!Await([&] { return DroppedList() == nullptr && VisiblePage() == page; }, kWait))
-    return AssertionFailure() << "the selector's list shows " << VisiblePage() << ", not " << page;
+    return AssertionFailure() << "the selector's list shows " << VisiblePage() << ", not " << page
+                              << InputState();
   return AssertionSuccess();
 }
 
 AssertionResult WindowDriver::PickByKeys(const std::string& combo, int index) {
   if (AssertionResult clicked = Click(combo); !clicked) return clicked;
   if (!Await([&] { return Focused() == combo; }, kWait))
-    return AssertionFailure() << combo << " took no focus";
+    return AssertionFailure() << combo << " took no focus" << InputState();
   test::PressKey(VK_F4);
   if (!Await([this] { return DroppedList() != nullptr; }, kWait))
-    return AssertionFailure() << combo << ": F4 dropped no list";
+    return AssertionFailure() << combo << ": F4 dropped no list" << InputState();
   const int from = ItemIndex(combo);
   for (int at = from; at != index;) {
     at += index > from ? 1 : -1;
@@ -178,7 +191,8 @@ AssertionResult WindowDriver::PickByKeys(const std::string& combo, int index) {
   }
   test::PressKey(VK_RETURN);
   if (!Await([&] { return DroppedList() == nullptr && ItemIndex(combo) == index; }, kWait))
-    return AssertionFailure() << combo << " shows item " << ItemIndex(combo) << ", not " << index;
+    return AssertionFailure() << combo << " shows item " << ItemIndex(combo) << ", not " << index
+                              << InputState();
   Settle();
   return AssertionSuccess();
 }
@@ -186,18 +200,21 @@ AssertionResult WindowDriver::PickByKeys(const std::string& combo, int index) {
 AssertionResult WindowDriver::PickByMouse(const std::string& combo, int index) {
   const Place& place = outline_.Of(combo);
   if (!::IsWindowVisible(Handle(combo)) || !::IsWindowEnabled(Handle(combo)))
-    return AssertionFailure() << combo << " is hidden or disabled";
-  test::ClickMouse(PointIn(combo, place.width - 8, place.height / 2));  // the arrow button
-  HWND list = nullptr;
-  if (!Await([&] { return (list = DroppedList()) != nullptr; }, kWait))
-    return AssertionFailure() << combo << ": its arrow dropped no list";
+    return AssertionFailure() << combo << " is hidden or disabled" << InputState();
+  // A click on the arrow button.
+  if (AssertionResult dropped = OpenPopup([&] { ClickAt(PointIn(combo, place.width - 8, place.height / 2)); },
+                                          &WindowDriver::DroppedList, "drop-down list of " + combo);
+      !dropped)
+    return dropped;
+  HWND list = DroppedList();
   const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
   const int height = static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
   RECT client;
   ::GetClientRect(list, &client);
-  test::ClickMouse(test::ScreenPoint(list, client.right / 2, (index - top) * height + height / 2));
+  ClickAt(test::ScreenPoint(list, client.right / 2, (index - top) * height + height / 2));
   if (!Await([&] { return DroppedList() == nullptr && ItemIndex(combo) == index; }, kWait))
-    return AssertionFailure() << combo << " shows item " << ItemIndex(combo) << ", not " << index;
+    return AssertionFailure() << combo << " shows item " << ItemIndex(combo) << ", not " << index
+                              << InputState();
   Settle();
   return AssertionSuccess();
 }
