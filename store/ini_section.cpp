@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "framework/core/error.h"
 #include "store/section_lines.h"
 
@@ -9,43 +11,30 @@ namespace store {
 
 namespace {
 
-constexpr DWORD kNamesBufferSize = 8192;
-constexpr DWORD kValueBufferSize = 1024;
+constexpr DWORD kSectionBufferSize = 16384;
 // Past this a profile file is not one of ours; stop growing rather than exhaust memory.
 constexpr DWORD kMaxBufferSize = 64u << 20;
 
-// The key names of a section in file order. When the names do not fit, the function returns the
-// buffer size less two; the buffer then grows until they do.
-std::vector<std::string> KeyNames(const std::string& file, const std::string& section) {
-  std::vector<char> buffer(kNamesBufferSize);
-  DWORD length = 0;
+// The section's entries as the profile functions list them: "key=value" strings separated by
+// nulls. When they do not fit, the function returns the buffer size less two; the buffer then
+// grows until they do.
+std::string SectionText(const std::string& file, const std::string& section) {
+  std::string buffer(kSectionBufferSize, '\0');
   for (;;) {
-    length = GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer.data(),
-                                      static_cast<DWORD>(buffer.size()), file.c_str());
-    if (length + 2 < buffer.size() || buffer.size() >= kMaxBufferSize) break;
+    const DWORD length = GetPrivateProfileSectionA(section.c_str(), buffer.data(),
+                                                   static_cast<DWORD>(buffer.size()), file.c_str());
+    if (length + 2 < buffer.size() || buffer.size() >= kMaxBufferSize) {
+      buffer.resize(std::min<size_t>(length, buffer.size()));
+      return buffer;
+    }
     buffer.resize(buffer.size() * 2);
   }
-  std::vector<std::string> names;
-  for (DWORD start = 0; start < length;) {
-    const std::string name(buffer.data() + start);
-    if (name.empty()) break;
-    start += static_cast<DWORD>(name.size()) + 1;
-    names.push_back(name);
-  }
-  return names;
 }
 
-// The value of a key; a value that fills the buffer (the function returns its size less one) is
-// read again into a larger one.
-std::string KeyValue(const std::string& file, const std::string& section, const std::string& key) {
-  std::vector<char> buffer(kValueBufferSize);
-  for (;;) {
-    const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(),
-                                                  static_cast<DWORD>(buffer.size()), file.c_str());
-    if (length + 1 < buffer.size() || buffer.size() >= kMaxBufferSize)
-      return std::string(buffer.data(), length);
-    buffer.resize(buffer.size() * 2);
-  }
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
 }
 
 void Write(const std::string& file, const std::string& section, const char* key, const char* value) {
@@ -56,10 +45,29 @@ void Write(const std::string& file, const std::string& section, const char* key,
 
 }  // namespace
 
+// One read of the whole section, not one per key: the profile functions look at the file again
+// on every call, which under Wine costs a fifth of a millisecond a key. The lines come out as
+// reading key by key gives them: the first of keys that differ only in case, values without their
+// enclosing blanks and quotes, and nothing for an empty value or a line without a name.
 std::vector<std::string> IniSection::ReadSection(const std::string& file, const std::string& section) {
+  const std::string text = SectionText(file, section);
   std::vector<std::string> lines;
-  for (const std::string& key : KeyNames(file, section))
-    PutSectionLine(lines, key, KeyValue(file, section, key));
+  std::vector<std::string_view> keys;
+  for (size_t start = 0; start < text.size();) {
+    const size_t end = std::min(text.find('\0', start), text.size());
+    const std::string_view entry(text.data() + start, end - start);
+    start = end + 1;
+    EntryParts parts{entry, {}};
+    SplitEntry(entry, parts);
+    const std::string_view key = TrimBlanks(parts.key);
+    if (key.empty()) continue;
+    bool seen = false;
+    for (std::string_view k : keys) seen = seen || EqualsNoCase(k, key);
+    if (seen) continue;
+    keys.push_back(key);
+    const std::string_view value = UnquoteProfileValue(parts.value);
+    if (!value.empty()) lines.push_back(std::string(key) + "=" + std::string(value));
+  }
   return lines;
 }
 

@@ -1,4 +1,4 @@
-// Sections of a profile file, through GetPrivateProfileStringA and WritePrivateProfileStringA.
+// Sections of a profile file, through GetPrivateProfileSectionA and WritePrivateProfileStringA.
 // A bare file name lands where those functions put it (the Windows directory).
 #pragma once
 

@@ -63,6 +63,21 @@ TEST_F(IniSectionTest, EmptyValuesAndLinesWithoutEqualsSignAreNotReturned) {
   EXPECT_EQ(ini_.ReadSection(file_, "settings"), (Lines{"Tag=1"}));
 }
 
+// A file edited by hand: the section reads as the profile functions give it key by key.
+TEST_F(IniSectionTest, HandEditedSectionReadsAsKeyByKey) {
+  std::ofstream(file_, std::ios::binary)
+      << "[other]\r\nA=0\r\n[Settings]\r\n; a comment\r\n  Edit1.Text = 'x'  \r\n=nameless\r\n"
+         "no equals sign\r\nTag=\"1\"\r\n\r\nEDIT1.text='y'\r\nHint='a\"\r\nLast=1\r\n[more]\r\nB=2\r\n";
+  const Lines expected{"Edit1.Text=x", "Tag=1", "Hint='a\"", "Last=1"};
+  EXPECT_EQ(ini_.ReadSection(file_, "settings"), expected);
+  for (const std::string& line : expected) {
+    const std::string key = line.substr(0, line.find('='));
+    char value[64];
+    GetPrivateProfileStringA("settings", key.c_str(), "", value, sizeof value, file_.c_str());
+    EXPECT_EQ(key + "=" + value, line);
+  }
+}
+
 TEST_F(IniSectionTest, MissingFileSectionOrKeyReadsEmpty) {
   EXPECT_TRUE(ini_.ReadSection(file_, "settings").empty());
   ini_.WriteSection(file_, "other", {"A=1"});
