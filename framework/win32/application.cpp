@@ -25,17 +25,6 @@ std::string_view ResourceText(const char* className) {
   return std::string_view(static_cast<const char*>(bytes), SizeofResource(module, resource));
 }
 
-// Makes the windows that were left out under `control`: those of hidden controls (the pages a
-// notebook does not show), which are otherwise made when first shown.
-void CompleteWindows(TWinControl* control) {
-  for (TControl* c : control->Controls()) {
-    auto* w = dynamic_cast<TWinControl*>(c);
-    if (!w) continue;
-    if (!w->HandleAllocated() && !w->Visible()) w->Handle();
-    if (w->HandleAllocated()) CompleteWindows(w);
-  }
-}
-
 }  // namespace
 
 const ClassInfo& TApplication::StaticClass() {
@@ -123,17 +112,6 @@ bool TApplication::PreTranslate(const MSG& msg) {
 }
 
 void TApplication::Idle() {
-  // Once the forms are up and the queue is empty, the windows left out at start-up are made,
-  // so that soon after start every control has its window, as observers from outside expect.
-  if (completeWindows_) {
-    try {
-      for (Component* c : Components())
-        if (auto* form = dynamic_cast<TForm*>(c); form && form->HandleAllocated()) CompleteWindows(form);
-    } catch (const std::exception& e) {
-      completeWindows_ = false;  // reported once; the rest are made when they are shown
-      HandleException(e);
-    }
-  }
   try {
     Hints().Idle();
   } catch (const std::exception& e) {

@@ -89,7 +89,6 @@ class TApplication : public Component {
   std::string title_, hint_;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
-  bool completeWindows_ = true;  // Idle makes the windows of hidden controls (see Idle)
   TCursor cursor_ = crDefault;
   std::unique_ptr<HintTracker> hints_;
 };

@@ -42,8 +42,10 @@ TEST_F(LaunchScenario, GLQuakeTakesOverFromWinQuakeWithResolutionAndDepthFromThe
   ASSERT_TRUE(ui.ClickTo("CheckBox21", true));
   EXPECT_FALSE(ui.Checked("CheckBox16")) << "GLQuake unchecks WinQuake";
   EXPECT_FALSE(ui.Enabled("RadioButton8"));
+  ASSERT_TRUE(ui.ShowPageBySelectorKeys("Memory"));
   EXPECT_FALSE(ui.Enabled("CheckBox17"));
   EXPECT_TRUE(ui.Enabled("CheckBox23"));
+  ASSERT_TRUE(ui.ShowPageBySelectorKeys("GLQuake"));
   EXPECT_TRUE(ui.Enabled("CheckBox18"));
   EXPECT_FALSE(ui.Enabled("IntEdit11")) << "the resolution waits for its own box";
   ASSERT_TRUE(ui.ClickTo("CheckBox18", true));

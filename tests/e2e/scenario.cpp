@@ -1,11 +1,17 @@
 #include "tests/e2e/scenario.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "tests/app/settings_file.h"
 
 namespace gv::e2e {
 namespace {
+
+// "CheckBox1" of "CheckBox1.Checked".
+std::string NameOf(const std::string& key) { return key.substr(0, key.find('.')); }
 
 // The main window's description in the source tree, on Wine's drive Z:.
 std::string MainWindowDescription() {
@@ -105,10 +111,16 @@ void Scenario::RestartExpecting(const KeptValues& values) {
   WindowDriver& ui = Start();
   EXPECT_EQ(ui.VisiblePage(), "General") << "every start shows the first page";
   EXPECT_EQ(ui.Text("ComboBox1"), "General");
-  for (const auto& [key, value] : values.All()) {
-    const std::string name = key.substr(0, key.find('.'));
+  // Page by page, each shown once, as a user would look them over.
+  std::vector<std::pair<std::string, std::string>> kept(values.All().begin(), values.All().end());
+  std::stable_sort(kept.begin(), kept.end(), [this](const auto& a, const auto& b) {
+    return Outline().Of(NameOf(a.first)).page < Outline().Of(NameOf(b.first)).page;
+  });
+  for (const auto& [key, value] : kept) {
+    const std::string name = NameOf(key);
     const std::string property = key.substr(key.find('.') + 1);
     if (!Outline().Of(name).windowed) continue;  // the hidden map label: seen in the file and the line
+    ASSERT_TRUE(ui.ShowPageOf(name));
     if (property == "Checked")
       EXPECT_EQ(ui.Checked(name) ? "True" : "False", value) << key << " after the restart";
     else
@@ -119,8 +131,15 @@ void Scenario::RestartExpecting(const KeptValues& values) {
 
 void Scenario::ExpectAfterRestorePass() {
   WindowDriver& ui = *ui_;
-  auto follows = [&ui](const std::string& field, const std::string& box) {
-    EXPECT_EQ(ui.Enabled(field), ui.Checked(box)) << field << " enabled as " << box << " is checked";
+  auto shown = [&ui](const std::string& name) {
+    const ::testing::AssertionResult page = ui.ShowPageOf(name);
+    EXPECT_TRUE(page);
+    return static_cast<bool>(page);
+  };
+  auto checked = [&](const std::string& name) { return shown(name) && ui.Checked(name); };
+  auto enabled = [&](const std::string& name) { return shown(name) && ui.Enabled(name); };
+  auto follows = [&](const std::string& field, const std::string& box) {
+    EXPECT_EQ(enabled(field), checked(box)) << field << " enabled as " << box << " is checked";
   };
   const char* const kValueFields[][2] = {{"IntEdit5", "CheckBox1"},  {"IntEdit6", "CheckBox2"},
                                          {"IntEdit7", "CheckBox3"},  {"IntEdit8", "CheckBox4"},
@@ -129,13 +148,13 @@ void Scenario::ExpectAfterRestorePass() {
   for (const char* memory : {"IntEdit10", "RadioButton5", "RadioButton6", "RadioButton7"})
     follows(memory, "CheckBox17");
   for (int n = 8; n <= 13; ++n) follows("RadioButton" + std::to_string(n), "CheckBox16");
-  const bool gl = ui.Checked("CheckBox21");
+  const bool gl = checked("CheckBox21");
   for (const char* box : {"CheckBox18", "CheckBox19", "CheckBox20", "CheckBox22"})
-    EXPECT_EQ(ui.Enabled(box), gl) << box << " enabled as Using GLQuake is checked";
+    EXPECT_EQ(enabled(box), gl) << box << " enabled as Using GLQuake is checked";
   for (const char* field : {"IntEdit11", "IntEdit12", "IntEdit13"})
-    EXPECT_EQ(ui.Enabled(field), gl && ui.Checked("CheckBox18")) << field;
-  EXPECT_EQ(ui.Enabled("ComboBox3"), ui.Checked("RadioButton15")) << "the add-on list";
-  EXPECT_EQ(ui.Enabled("ComboBox2"), !ui.Checked("RadioButton15")) << "the base-game list";
+    EXPECT_EQ(enabled(field), gl && checked("CheckBox18")) << field;
+  EXPECT_EQ(enabled("ComboBox3"), checked("RadioButton15")) << "the add-on list";
+  EXPECT_EQ(enabled("ComboBox2"), !checked("RadioButton15")) << "the base-game list";
 }
 
 void Scenario::CloseByExitButton() {

@@ -157,12 +157,18 @@ POINT WindowDriver::PointIn(const std::string& name, int dx, int dy) const {
 
 // --- Reading back ---
 
+HWND WindowDriver::Shown(const std::string& name) const {
+  HWND hwnd = Handle(name);
+  if (!hwnd) ADD_FAILURE() << name << " has no window: the page it stands on was never shown";
+  return hwnd;
+}
+
 bool WindowDriver::Checked(const std::string& name) const {
-  return Ask(Handle(name), BM_GETCHECK) == BST_CHECKED;
+  return Ask(Shown(name), BM_GETCHECK) == BST_CHECKED;
 }
 
 std::string WindowDriver::Text(const std::string& name) const {
-  HWND hwnd = Handle(name);
+  HWND hwnd = Shown(name);
   const LRESULT length = Ask(hwnd, WM_GETTEXTLENGTH);
   if (length <= 0) return std::string();
   std::vector<char> text(static_cast<size_t>(length) + 1);
@@ -170,10 +176,10 @@ std::string WindowDriver::Text(const std::string& name) const {
   return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
 }
 
-bool WindowDriver::Enabled(const std::string& name) const { return ::IsWindowEnabled(Handle(name)) != FALSE; }
+bool WindowDriver::Enabled(const std::string& name) const { return ::IsWindowEnabled(Shown(name)) != FALSE; }
 
 int WindowDriver::ItemIndex(const std::string& name) const {
-  return static_cast<int>(Ask(Handle(name), CB_GETCURSEL));
+  return static_cast<int>(Ask(Shown(name), CB_GETCURSEL));
 }
 
 std::string WindowDriver::Focused() const {

@@ -30,6 +30,7 @@ class WindowDriver {
   POINT PointIn(const std::string& name, int dx = -1, int dy = -1) const;
 
   // --- Reading back (window messages; they cross the process boundary) ---
+  // Each fails the test when the control has no window yet (its page was never shown).
   bool Checked(const std::string& name) const;
   std::string Text(const std::string& name) const;
   bool Enabled(const std::string& name) const;
@@ -57,6 +58,9 @@ class WindowDriver {
   ::testing::AssertionResult ShowPageByMenu(const std::string& page);
   ::testing::AssertionResult ShowPageBySelectorKeys(const std::string& page);
   ::testing::AssertionResult ShowPageBySelectorMouse(const std::string& page);
+  // Shows the page a control stands on, as a user does before looking at the control: the
+  // windows of a page are made when it is first shown. Nothing to do off the notebook.
+  ::testing::AssertionResult ShowPageOf(const std::string& name);
 
   // A combo box's item: its drop-down opened with F4 and walked with Down, then Enter; or the
   // drop-down opened by a click on its arrow and the item clicked.
@@ -91,6 +95,7 @@ class WindowDriver {
   ::testing::AssertionResult OpenPopup(const std::function<void()>& open, HWND (WindowDriver::*find)() const,
                                        const std::string& what);
   HWND ParentWindow(const Place& place) const;
+  HWND Shown(const std::string& name) const;  // Handle, or a failure of the test
   HWND OpenMenuWindow() const;
   HWND DroppedList() const;
   ::testing::AssertionResult SelectorSteps(int from, int to);

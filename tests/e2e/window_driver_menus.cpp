@@ -156,6 +156,12 @@ AssertionResult WindowDriver::ShowPageBySelectorKeys(const std::string& page) {
   return AssertionSuccess();
 }
 
+AssertionResult WindowDriver::ShowPageOf(const std::string& name) {
+  const std::string& page = outline_.Of(name).page;
+  if (page.empty() || VisiblePage() == page) return AssertionSuccess();
+  return ShowPageBySelectorKeys(page);
+}
+
 AssertionResult WindowDriver::ShowPageBySelectorMouse(const std::string& page) {
   HWND selector = Handle("ComboBox1");
   const int target = static_cast<int>(::SendMessageA(selector, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
