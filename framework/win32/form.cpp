@@ -313,6 +313,8 @@ bool TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       if (wp <= SIZE_MAXIMIZED && IsWindowVisible(HandleIfAllocated()))
         windowState_ = wp == SIZE_MINIMIZED ? wsMinimized : wp == SIZE_MAXIMIZED ? wsMaximized : wsNormal;
       SyncBounds();
+      // A form shown minimised gets its controls' windows once it is first seen.
+      if (wp != SIZE_MINIMIZED && IsWindowVisible(HandleIfAllocated())) CreateChildWindows();
       Resized();
       break;
     case WM_ACTIVATE:

@@ -94,6 +94,9 @@ class TForm : public TWinControl {
   virtual bool CloseQuery();
   void CreateParamsFor(CreateParams& params) override;
   void CreateWnd() override;
+  // Nothing of a form shown minimised can be seen: its controls get their windows when it is
+  // first restored (the program starts sooner).
+  bool ShowsChildren() const override { return windowState_ != wsMinimized; }
   void BoundsChanged() override;
   void VisibleChanged() override;
 

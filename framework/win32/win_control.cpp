@@ -149,7 +149,7 @@ void TWinControl::CreateWnd() {
   if (Parent()) PlaceInZOrder();
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
   WindowCreated();
-  CreateChildWindows();
+  if (ShowsChildren()) CreateChildWindows();
 }
 
 void TWinControl::PlaceInZOrder() {

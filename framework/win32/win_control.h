@@ -89,6 +89,11 @@ class TWinControl : public TControl {
   virtual void DestroyWnd();
   // After the window exists: push the state that was kept while there was none.
   virtual void WindowCreated() {}
+  // False while nothing inside the window can be seen: the children's windows then wait for
+  // CreateChildWindows (or a handle asked for).
+  virtual bool ShowsChildren() const { return true; }
+  // Makes the windows of the visible children that have none.
+  void CreateChildWindows();
   // Paints the background and border of our own windows; graphic children are drawn after.
   virtual void PaintWindow(HDC dc);
   void PaintControls(HDC dc);
@@ -109,7 +114,6 @@ class TWinControl : public TControl {
   bool HandleMouse(UINT msg, WPARAM wp, LPARAM lp);
   bool HandleContextMenu(HWND target, LPARAM lp);
   bool HandleControlColor(HDC dc, HWND child, LRESULT& result);
-  void CreateChildWindows();
   void PlaceInZOrder();
   HBRUSH Brush();
 

@@ -263,7 +263,7 @@ const char kSplashText[] = R"(object Splash: TTestForm
 end
 )";
 
-TEST_F(FormTest, MinimisedStartKeepsBoundsAndRestoreActivates) {
+TEST_F(FormTest, MinimisedStartKeepsBoundsAndRestoreMakesTheControlsAndActivates) {
   auto* splash = new TTestForm(nullptr);
   Application()->ReadForm(splash, kSplashText);
   std::unique_ptr<TTestForm> main(Application()->CreateFormFromText<TTestForm>(kMainText));
@@ -294,12 +294,18 @@ TEST_F(FormTest, MinimisedStartKeepsBoundsAndRestoreActivates) {
   EXPECT_EQ(main->Height(), 264);
   EXPECT_EQ(main->Left(), 100);
   EXPECT_TRUE(IsIconic(main->Handle()));
+  auto* check = dynamic_cast<TWinControl*>(main->FindComponent("Check1"));
+  ASSERT_NE(check, nullptr);
+  EXPECT_FALSE(check->HandleAllocated()) << "nothing inside a minimised window is seen";
 
   main->SetWindowState(wsNormal);
   EXPECT_TRUE(PumpUntil([&] { return splashGone; }));
   EXPECT_FALSE(IsIconic(main->Handle()));
   EXPECT_EQ(GetActiveWindow(), main->Handle());
   EXPECT_EQ(main->WindowState(), wsNormal);
+  ASSERT_TRUE(check->HandleAllocated());
+  EXPECT_TRUE(IsWindowVisible(check->HandleIfAllocated()));
+  EXPECT_EQ(GetParent(check->HandleIfAllocated()), main->Handle());
   RECT r;
   GetWindowRect(main->Handle(), &r);
   EXPECT_EQ(r.left, 100);
