@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "framework/win32/system_library.h"
+
 namespace fw {
 
 ToolTip::~ToolTip() {
@@ -26,10 +28,7 @@ bool ToolTipClassReady() {
   static bool ready = false;
   if (ready) return true;
   using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  HMODULE comctl = LoadLibraryA("comctl32.dll");
-  auto init =
-      comctl ? reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControlsEx")))
-             : nullptr;
+  auto init = SystemFunctionAs<Init>("comctl32.dll", "InitCommonControlsEx");
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};  // the tool-tip class among them
   ready = init && init(&classes);
   return ready;
