@@ -4,7 +4,8 @@
 #include <windows.h>
 
 #include "framework/core/error.h"
-#include "tests/app/scratch_dir.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_dir.h"
 
 namespace gv {
 namespace {

@@ -7,14 +7,15 @@
 
 #include <chrono>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 #include "app/batch_file.h"
 #include "app/batch_line.h"
 #include "framework/core/error.h"
 #include "framework/win32/error_box.h"
-#include "tests/app/scratch_dir.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/message_box.h"
+#include "tests/support/scratch_dir.h"
 
 namespace gv {
 namespace {
@@ -103,54 +104,6 @@ TEST(Launch, FailedSaveStopsBeforeTheShell) {
   EXPECT_EQ(recorder.order_, std::vector<std::string>{"save"});
 }
 
-// What the watcher saw of the dialog box the given thread showed.
-struct BoxSeen {
-  HWND box_ = nullptr;
-  std::string title_;
-  std::string text_;
-  bool has_icon_ = false;
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
-  char cls[16] = "";
-  ::GetClassNameA(window, cls, sizeof cls);
-  if (lstrcmpA(cls, "#32770") != 0) return TRUE;
-  reinterpret_cast<BoxSeen*>(param)->box_ = window;
-  return FALSE;
-}
-
-BOOL CALLBACK ReadBoxChild(HWND child, LPARAM param) {
-  auto* seen = reinterpret_cast<BoxSeen*>(param);
-  char cls[16] = "";
-  ::GetClassNameA(child, cls, sizeof cls);
-  if (lstrcmpiA(cls, "Static") != 0) return TRUE;
-  if (::SendMessageA(child, STM_GETICON, 0, 0)) {
-    seen->has_icon_ = true;
-  } else {
-    char text[256] = "";
-    ::GetWindowTextA(child, text, sizeof text);
-    if (text[0]) seen->text_ = text;
-  }
-  return TRUE;
-}
-
-// Waits for a dialog box of `thread`, reads its title, text and icon, and presses OK.
-BoxSeen WatchForBox(DWORD thread) {
-  BoxSeen seen;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (!seen.box_ && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    ::EnumThreadWindows(thread, FindDialog, reinterpret_cast<LPARAM>(&seen));
-  }
-  if (!seen.box_) return seen;
-  char title[256] = "";
-  ::GetWindowTextA(seen.box_, title, sizeof title);
-  seen.title_ = title;
-  ::EnumChildWindows(seen.box_, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
-  ::PostMessageA(seen.box_, WM_COMMAND, IDOK, 0);
-  return seen;
-}
-
 TEST(Launch, FailureIsReportedInTheErrorBox) {
   ScratchDir dir;
   ASSERT_TRUE(::CreateDirectoryA((dir.Path() + kBatchFileName).c_str(), nullptr));
@@ -160,15 +113,13 @@ TEST(Launch, FailureIsReportedInTheErrorBox) {
     LaunchIn(dir.Path(), SomeOptions(), recorder.Steps(dir.Path()));
   } catch (const std::exception& e) {
     text = fw::ErrorText(e);
-    BoxSeen seen;
-    const DWORD thread = ::GetCurrentThreadId();
-    std::thread watcher([&seen, thread] { seen = WatchForBox(thread); });
+    test::BoxWatcher watcher;
     fw::ShowErrorBox(nullptr, "OEM Gorvale FE", e.what());
-    watcher.join();
-    ASSERT_NE(seen.box_, nullptr);
-    EXPECT_EQ(seen.title_, "OEM Gorvale FE");
-    EXPECT_EQ(seen.text_, "File access denied.");
-    EXPECT_TRUE(seen.has_icon_);
+    const test::BoxSeen seen = watcher.Seen();
+    ASSERT_NE(seen.box, nullptr);
+    EXPECT_EQ(seen.title, "OEM Gorvale FE");
+    EXPECT_EQ(seen.text, "File access denied.");
+    EXPECT_TRUE(seen.hasIcon);
   }
   EXPECT_EQ(text, "File access denied.");
 }

@@ -13,7 +13,9 @@
 #include "framework/win32/application.h"
 #include "framework/win32/notebook.h"
 #include "tests/app/main_window_host.h"
-#include "tests/app/ui_input.h"
+#include "tests/support/input.h"
+#include "tests/support/message_loop.h"
+#include "tests/support/window_info.h"
 
 namespace gv::test {
 namespace {
@@ -161,7 +163,7 @@ std::pair<HWND, bool> ShowAboutOnce(bool fromMenu) {
   if (fromMenu)
     Host::Form()->About1Click(nullptr);
   else
-    ClickMouse(Over("Win95SpeedButton2"));
+    ClickAt(Over("Win95SpeedButton2"));
   PumpUntil([&] { return seen.load() != nullptr && !::IsWindowVisible(seen); }, 5000);
   closer.join();
   return {seen.load(), mainDisabled.load()};
@@ -210,7 +212,7 @@ TEST(Splash, HourglassWhileUpAndGoneWithTheArrowOnceTheMainWindowIsActive) {
   EXPECT_NEAR((outer.left + outer.right) / 2, ::GetSystemMetrics(SM_CXSCREEN) / 2, 1);
   EXPECT_EQ(::GetWindowLongA(splash, GWLP_HWNDPARENT), 0) << "no owner";
   EXPECT_EQ(fw::Application()->Cursor(), fw::crHourGlass);
-  EXPECT_EQ(CursorOver(CenterOf(splash)), ::LoadCursorA(nullptr, IDC_WAIT));
+  EXPECT_EQ(CursorOver(CentreOf(splash)), ::LoadCursorA(nullptr, IDC_WAIT));
 
   // The main window becoming active takes the activation from the splash.
   Host::Form()->SetWindowState(fw::wsNormal);

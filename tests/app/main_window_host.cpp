@@ -10,7 +10,8 @@
 #include "framework/win32/notebook.h"
 #include "framework/win32/register_classes.h"
 #include "store/aprstore.h"
-#include "tests/app/ui_input.h"
+#include "tests/support/message_loop.h"
+#include "tests/support/window_info.h"
 
 namespace gv::test {
 

@@ -11,7 +11,7 @@
 
 #include "app/Sdimain.h"
 #include "framework/win32/win_control.h"
-#include "tests/app/settings_file.h"
+#include "tests/support/settings_file.h"
 
 namespace gv::test {
 

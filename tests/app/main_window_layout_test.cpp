@@ -8,7 +8,7 @@
 #include "framework/win32/notebook.h"
 #include "framework/win32/panel.h"
 #include "tests/app/main_window_host.h"
-#include "tests/app/ui_input.h"
+#include "tests/support/window_info.h"
 
 namespace gv::test {
 namespace {

@@ -11,7 +11,9 @@
 #include "framework/win32/notebook.h"
 #include "framework/win32/radio_button.h"
 #include "tests/app/main_window_host.h"
-#include "tests/app/ui_input.h"
+#include "tests/support/input.h"
+#include "tests/support/message_loop.h"
+#include "tests/support/window_info.h"
 
 namespace gv::test {
 namespace {
@@ -47,7 +49,7 @@ class Navigation : public ::testing::Test {
         ::Sleep(10);
       }
     });
-    ClickMouse(ScreenPoint(notebook_->Handle(), 250, 140), true);
+    ClickAt(ScreenPoint(notebook_->Handle(), 250, 140), true);
     PumpUntil([&picked] { return picked.load(); }, 5000);
     PumpFor(150);
     picker.join();

@@ -14,7 +14,9 @@
 #include "framework/win32/popup_menu.h"
 #include "framework/win32/radio_button.h"
 #include "tests/app/main_window_host.h"
-#include "tests/app/ui_input.h"
+#include "tests/support/input.h"
+#include "tests/support/message_loop.h"
+#include "tests/support/window_info.h"
 
 namespace gv::test {
 namespace {
@@ -46,7 +48,7 @@ void Pick(int list, int index) {
 
 void ClickRadio(int n) {
   HWND radio = Host::Handle("RadioButton" + std::to_string(n));
-  ClickMouse(ScreenPoint(radio, 6, 8));
+  ClickAt(ScreenPoint(radio, 6, 8));
   PumpUntil([radio] { return ::SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 1500);
 }
 
@@ -149,14 +151,14 @@ RECT ChooseFromButtonMenu(const char* button, int item, int entries) {
         const POINT target{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
         MoveMouse(target);
         ::Sleep(150);
-        ClickMouse(target);
+        ClickAt(target);
         done = true;
       }
       ::Sleep(10);
     }
   });
   auto* b = Control(button);
-  ClickMouse(ScreenPoint(b->Parent()->Handle(), b->Left() + b->Width() / 2, b->Top() + b->Height() / 2));
+  ClickAt(ScreenPoint(b->Parent()->Handle(), b->Left() + b->Width() / 2, b->Top() + b->Height() / 2));
   PumpUntil([&done] { return done.load(); }, 5000);
   PumpFor(150);
   picker.join();

@@ -11,7 +11,9 @@
 #include "framework/win32/notebook.h"
 #include "store/aprstore.h"
 #include "tests/app/main_window_host.h"
-#include "tests/app/ui_input.h"
+#include "tests/support/input.h"
+#include "tests/support/message_loop.h"
+#include "tests/support/settings_file.h"
 
 namespace gv::test {
 namespace {
@@ -45,7 +47,7 @@ void Click(int n) {
   RECT r;
   ::GetClientRect(box, &r);
   bool before = IsChecked(n);
-  ClickMouse(ScreenPoint(box, 6, r.bottom / 2));
+  ClickAt(ScreenPoint(box, 6, r.bottom / 2));
   PumpUntil([&] { return IsChecked(n) != before; }, 1500);
   ASSERT_NE(IsChecked(n), before) << "CheckBox" << n << " did not toggle";
 }

@@ -9,9 +9,12 @@
 #include <thread>
 
 #include "app/batch_file.h"
-#include "tests/app/scratch_dir.h"
-#include "tests/app/settings_file.h"
-#include "tests/app/ui_input.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/input.h"
+#include "tests/support/message_loop.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/settings_file.h"
+#include "tests/support/window_info.h"
 
 namespace gv::test {
 namespace {
@@ -22,13 +25,8 @@ int MsSince(Clock::time_point t) {
   return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t).count());
 }
 
-// The build's Gorvale.exe as a Windows path (the build tree is on Wine's drive Z:).
-std::string BuiltProgram() {
-  std::string path = "Z:" + std::string(GORVALE_EXE);
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
+// The build's Gorvale.exe.
+const std::string kBuiltProgram = WindowsPath(GORVALE_EXE);
 
 // The windows of the running program: the main window (captioned) and the splash (no caption).
 struct Windows {
@@ -41,7 +39,7 @@ class Program {
   // Starts a copy of the program in dir, with the stand-in game beside it when asked.
   Program(const ScratchDir& dir, bool withGame) {
     const std::string exe = dir.Path() + "Gorvale.exe";
-    EXPECT_TRUE(::CopyFileA(BuiltProgram().c_str(), exe.c_str(), FALSE)) << BuiltProgram();
+    EXPECT_TRUE(::CopyFileA(kBuiltProgram.c_str(), exe.c_str(), FALSE)) << kBuiltProgram;
     if (withGame) {
       EXPECT_TRUE(
           ::CopyFileA((ProgramDirectory() + "quake.exe").c_str(), (dir.Path() + "quake.exe").c_str(), FALSE));
@@ -80,16 +78,10 @@ class Program {
   // Waits until cond(windows) holds; returns false after ms.
   template <class Cond>
   bool Await(Cond cond, int ms, Windows* out = nullptr) const {
-    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
-    while (Clock::now() < deadline) {
-      const Windows w = Find();
-      if (cond(w)) {
-        if (out) *out = w;
-        return true;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return false;
+    Windows w;
+    if (!test::Await([&] { return cond(w = Find()); }, ms)) return false;
+    if (out) *out = w;
+    return true;
   }
 
   Clock::time_point Started() const { return started_; }
@@ -174,14 +166,13 @@ TEST_F(ProgramTest, ActivatingAnotherWindowRemovesTheSplashAtOnce) {
                                  200, 100, nullptr, nullptr, nullptr, nullptr);
   ::SetForegroundWindow(other);
   const auto activatedAt = Clock::now();
-  MSG msg;
-  bool done = false;
-  while (!done && MsSince(activatedAt) < 1800) {  // our own window needs its messages
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-    const Windows now = program.Find();
-    done = !now.splash && Restored(now);
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  const bool done = Await(
+      [&] {
+        DispatchPending();  // our own window needs its messages
+        const Windows now = program.Find();
+        return !now.splash && Restored(now);
+      },
+      1800);
   const int took = MsSince(activatedAt);
   EXPECT_TRUE(done) << "splash still up or main window not restored";
   EXPECT_LT(took, 1200);
@@ -199,7 +190,7 @@ TEST_F(ProgramTest, RunButtonWithDesignDefaultsWritesTheBatchLineAndCloses) {
   Windows w;
   ASSERT_TRUE(program.Await([](const Windows& x) { return Restored(x) && !x.splash; }, 15000, &w));
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  ClickMouse(ScreenPoint(w.main, 159 + 12, 5 + 12));  // the run button on the top bar
+  ClickAt(ScreenPoint(w.main, 159 + 12, 5 + 12));  // the run button on the top bar
   DWORD code = 1;
   ASSERT_TRUE(program.WaitForExit(10000, &code)) << "the program did not close";
   EXPECT_EQ(code, 0u);

@@ -11,7 +11,8 @@
 #include "app/batch_file.h"
 #include "app/batch_line.h"
 #include "app/launch.h"
-#include "tests/app/scratch_dir.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_dir.h"
 
 namespace gv {
 namespace {

@@ -14,8 +14,8 @@
 #include "framework/win32/application.h"
 #include "framework/win32/register_classes.h"
 #include "store/aprstore.h"
-#include "tests/app/settings_file.h"
-#include "tests/app/ui_input.h"
+#include "tests/support/message_loop.h"
+#include "tests/support/settings_file.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/win32/bitmap.h"
+#include "tests/support/canvas.h"
 
 namespace {
 
@@ -11,23 +12,7 @@ constexpr uint32_t kOlive = 0x808000, kMagenta = 0xFF00FF, kRed = 0xFF0000, kBlu
 class BitmapDrawTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kSize;
-    info.bmiHeader.biHeight = -kSize;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    target_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_NE(target_, nullptr);
-    pixels_ = static_cast<uint32_t*>(bits);
-    dc_ = CreateCompatibleDC(nullptr);
-    old_ = SelectObject(dc_, target_);
-    RECT all{0, 0, kSize, kSize};
-    HBRUSH brush = CreateSolidBrush(RGB(255, 0, 255));
-    FillRect(dc_, &all, brush);
-    DeleteObject(brush);
-
+    ASSERT_NE(canvas_.Bitmap(), nullptr);
     // Top row: red, olive, blue, black; bottom row: olive (the transparent colour), white,
     // olive, green.
     fw::BmpImage image;
@@ -37,22 +22,11 @@ class BitmapDrawTest : public ::testing::Test {
     bitmap_.SetImage(image);
   }
 
-  void TearDown() override {
-    SelectObject(dc_, old_);
-    DeleteDC(dc_);
-    DeleteObject(target_);
-  }
-
-  uint32_t At(int x, int y) {
-    GdiFlush();
-    return pixels_[y * kSize + x] & 0xFFFFFF;
-  }
+  uint32_t At(int x, int y) const { return canvas_.Rgb(x, y); }
 
   static constexpr int kSize = 24;
-  HBITMAP target_ = nullptr;
-  HDC dc_ = nullptr;
-  HGDIOBJ old_ = nullptr;
-  uint32_t* pixels_ = nullptr;
+  gv::test::Canvas canvas_{kSize, kSize};  // magenta where nothing was drawn
+  const HDC dc_ = canvas_.Dc();
   fw::TBitmap bitmap_;
 };
 

@@ -1,7 +1,6 @@
 // The launcher left without a launch: the exit button, the pop-up menu's "E&xit", Alt+F4, the
 // system menu's Close and the close box. Each leaves the settings file holding the values of the
 // moment and writes no batch file.
-#include "tests/app/ui_input.h"
 #include "tests/e2e/scenario.h"
 
 namespace gv::e2e {
@@ -36,7 +35,7 @@ TEST_F(ClosePath, PopupMenuExitKeepsTheValues) {
   // The Down arrow walks the modes, checking each in turn, up to "Verysafe".
   ASSERT_TRUE(ui.TabTo("RadioButton8"));
   for (int i = 0; i < 5; ++i) ui.Press(VK_DOWN);
-  ASSERT_TRUE(Await([&] { return ui.Checked("RadioButton13"); }, 3000));
+  ASSERT_TRUE(test::Await([&] { return ui.Checked("RadioButton13"); }, 3000));
   EXPECT_FALSE(ui.Checked("RadioButton8") || ui.Checked("RadioButton12"));
   ASSERT_TRUE(ui.OpenContextMenu());
   ASSERT_TRUE(ui.ChooseMenuLetter('X'));  // "E&xit"
@@ -54,21 +53,23 @@ TEST_F(ClosePath, AltF4KeepsTheValues) {
   WindowDriver& ui = Start();
   ASSERT_TRUE(ui.TabTo("CheckBox9"));
   ui.Press(VK_SPACE);
-  ASSERT_TRUE(Await([&] { return ui.Checked("CheckBox9"); }, 3000));
+  ASSERT_TRUE(test::Await([&] { return ui.Checked("CheckBox9"); }, 3000));
   // On the way, the About box from the pop-up menu opened by the menu key, and Enter for its OK.
   // ("A" is the access letter of "M&ap" as well, which comes first; End and Up reach "&About".)
   ui.Press(VK_APPS);
-  ASSERT_TRUE(Await([] { return ::FindWindowA("#32768", nullptr) != nullptr; }, 3000)) << "no pop-up menu";
+  ASSERT_TRUE(test::Await([] { return ::FindWindowA("#32768", nullptr) != nullptr; }, 3000))
+      << "no pop-up menu";
   test::PressKey(VK_END);
   test::PressKey(VK_UP);
   test::PressKey(VK_RETURN);
   HWND about = nullptr;
-  ASSERT_TRUE(
-      Await([&] { return (about = ::FindWindowA(nullptr, "About")) && ::IsWindowVisible(about); }, 3000));
+  ASSERT_TRUE(test::Await(
+      [&] { return (about = ::FindWindowA(nullptr, "About")) && ::IsWindowVisible(about); }, 3000));
   EXPECT_FALSE(::IsWindowEnabled(ui.Main())) << "the About box is modal";
   test::PressKey(VK_RETURN);
-  ASSERT_TRUE(Await([&] { return !::IsWindowVisible(about) && ::GetForegroundWindow() == ui.Main(); }, 3000));
-  PressChord(VK_MENU, VK_F4);
+  ASSERT_TRUE(
+      test::Await([&] { return !::IsWindowVisible(about) && ::GetForegroundWindow() == ui.Main(); }, 3000));
+  test::PressChord(VK_MENU, VK_F4);
   ExpectClosedWithoutLaunch();
   KeptValues kept = DesignValues();
   kept.Check("CheckBox9");
@@ -89,8 +90,9 @@ TEST_F(ClosePath, SystemMenuCloseKeepsTheValues) {
   ASSERT_TRUE(ui.ShowPageByMenu("Extra"));
   ASSERT_TRUE(ui.TypeInto("editExtra", " +exec ctf.cfg"));
   // Alt+Space opens the window's system menu; "C" is its Close entry.
-  PressChord(VK_MENU, VK_SPACE);
-  ASSERT_TRUE(Await([] { return ::FindWindowA("#32768", nullptr) != nullptr; }, 3000)) << "no system menu";
+  test::PressChord(VK_MENU, VK_SPACE);
+  ASSERT_TRUE(test::Await([] { return ::FindWindowA("#32768", nullptr) != nullptr; }, 3000))
+      << "no system menu";
   test::PressKey('C');
   ExpectClosedWithoutLaunch();
   KeptValues kept = DesignValues();

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "framework/core/desc_parser.h"
-#include "tests/app/scratch_dir.h"
+#include "tests/support/file_bytes.h"
 
 namespace gv::e2e {
 namespace {

@@ -1,10 +1,6 @@
 #include "tests/e2e/kept_values.h"
 
-#include <windows.h>
-
 #include <stdexcept>
-
-#include "tests/app/scratch_dir.h"
 
 namespace gv::e2e {
 
@@ -61,12 +57,6 @@ std::string FileValue(const std::string& text) {
   if (quoted) out += '\'';
   if (out.empty()) out = "''";
   return out[0] == '\'' ? "'" + out + "'" : out;
-}
-
-std::string SettingsFileBytes() {
-  char dir[MAX_PATH] = "";
-  ::GetWindowsDirectoryA(dir, sizeof dir);
-  return test::ReadFileBytes(std::string(dir) + "\\Zelt.ini");
 }
 
 }  // namespace gv::e2e

@@ -38,7 +38,4 @@ class KeptValues {
 // value that begins with a quote.
 std::string FileValue(const std::string& text);
 
-// The bytes of Zelt.ini in the Windows directory; "" when there is none.
-std::string SettingsFileBytes();
-
 }  // namespace gv::e2e

@@ -1,6 +1,5 @@
 // The run button where the Quake directory is unusual: a long folder path with blanks, and a
 // batch file that cannot be written.
-#include "tests/app/ui_input.h"
 #include "tests/e2e/scenario.h"
 
 namespace gv::e2e {
@@ -30,9 +29,9 @@ TEST_F(LaunchEdge, BatchFileThatCannotBeWrittenIsReportedAndTheWindowStays) {
   const std::string message = AwaitErrorBox();
   EXPECT_EQ(message, "File access denied.") << "the error box titled with the application title";
   test::PressKey(VK_RETURN);  // the box's OK
-  ASSERT_TRUE(Await([] { return ::FindWindowA("#32770", "OEM Gorvale FE") == nullptr; }, 3000));
+  ASSERT_TRUE(test::Await([] { return ::FindWindowA("#32770", "OEM Gorvale FE") == nullptr; }, 3000));
   EXPECT_TRUE(Program().Running()) << "the window stays open";
-  EXPECT_EQ(SettingsFileBytes(), "") << "that press saved nothing";
+  EXPECT_EQ(test::SettingsFileBytes(), "") << "that press saved nothing";
   EXPECT_FALSE(Dir().HasGameRecord());
 
   // Once the folder is gone, the next press writes what the first one would have written.
@@ -78,7 +77,7 @@ TEST_F(LaunchEdge, UnwritableSettingsFileIsReportedAndTheWindowStillCloses) {
   auto dismiss = [this](const char* what) {
     EXPECT_EQ(AwaitErrorBox(), "Unable to write to Zelt.ini.") << what;
     test::PressKey(VK_RETURN);
-    Await([] { return ::FindWindowA("#32770", "OEM Gorvale FE") == nullptr; }, 3000);
+    test::Await([] { return ::FindWindowA("#32770", "OEM Gorvale FE") == nullptr; }, 3000);
   };
 
   WindowDriver& ui = Start();

@@ -89,10 +89,10 @@ TEST_F(LaunchScenario, GeneralPageTypedAndTickedWithABaseGameMap) {
   ASSERT_TRUE(ui.TypeInto("IntEdit3", "4"));
   ASSERT_TRUE(ui.TabTo("CheckBox6"));
   ui.Press(VK_SPACE);
-  ASSERT_TRUE(Await([&] { return ui.Checked("CheckBox6"); }, 3000));
+  ASSERT_TRUE(test::Await([&] { return ui.Checked("CheckBox6"); }, 3000));
   ASSERT_TRUE(ui.TabTo("CheckBox8"));
   ui.Press(VK_SPACE);
-  ASSERT_TRUE(Await([&] { return ui.Checked("CheckBox8"); }, 3000));
+  ASSERT_TRUE(test::Await([&] { return ui.Checked("CheckBox8"); }, 3000));
 
   ASSERT_TRUE(ui.ShowPageByMenu("Map"));
   EXPECT_EQ(ui.Text("ComboBox1"), "Map") << "the selector follows the menu";
@@ -112,7 +112,7 @@ TEST_F(LaunchScenario, GeneralPageTypedAndTickedWithABaseGameMap) {
   kept.Check("CheckBox6").Check("CheckBox8").Check("RadioButton14").Check("RadioButton15", false);
   kept.Text("editChosenMap", "e2m7").Text("lblMapName", "e2m7");
   ExpectSettings(kept);
-  EXPECT_NE(SettingsFileBytes().find("\r\nEdit1.Text=''Ra'#39'ven x''\r\n"), std::string::npos)
+  EXPECT_NE(test::SettingsFileBytes().find("\r\nEdit1.Text=''Ra'#39'ven x''\r\n"), std::string::npos)
       << "the quote as its code between quoted runs, one more pair of quotes around";
   RestartExpecting(kept);
   EXPECT_EQ(Ui().Text("ComboBox2"), "DM1") << "the list shows its first item, the holders the choice";
@@ -151,11 +151,11 @@ TEST_F(LaunchScenario, NetworkProtocolsPortAndHostname) {
   // support" unchecks it again.
   ASSERT_TRUE(ui.TabTo("CheckBox10"));
   ui.Press(VK_SPACE);
-  ASSERT_TRUE(Await([&] { return ui.Checked("CheckBox10"); }, 3000));
+  ASSERT_TRUE(test::Await([&] { return ui.Checked("CheckBox10"); }, 3000));
   EXPECT_FALSE(ui.Enabled("CheckBox14"));
   EXPECT_FALSE(ui.Enabled("CheckBox15"));
   ui.Press(VK_TAB);
-  ASSERT_TRUE(Await([&] { return ui.Focused() == "CheckBox11"; }, 3000));
+  ASSERT_TRUE(test::Await([&] { return ui.Focused() == "CheckBox11"; }, 3000));
   EXPECT_FALSE(ui.Checked("CheckBox10"));
   EXPECT_TRUE(ui.Enabled("CheckBox14"));
   // By the mouse: a click on "No IPX support" does the same and checks it.

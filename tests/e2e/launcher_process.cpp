@@ -7,32 +7,24 @@
 #include <stdexcept>
 #include <vector>
 
-#include "tests/app/ui_input.h"
 #include "tests/e2e/window_driver.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/input.h"
+#include "tests/support/message_loop.h"
+#include "tests/support/window_info.h"
 
 namespace gv::e2e {
 namespace {
 
 using test::FileExists;
 using test::ReadFileBytes;
+using test::WindowsPath;
+using test::WindowText;
 using test::WriteFileBytes;
-
-// The build's programs as Windows paths (the build tree is on Wine's drive Z:).
-std::string WindowsPath(std::string path) {
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return "Z:" + path;
-}
 
 void Copy(const std::string& from, const std::string& to) {
   if (!::CopyFileA(from.c_str(), to.c_str(), FALSE))
     throw std::runtime_error("cannot copy " + from + " to " + to);
-}
-
-std::string WindowText(HWND hwnd) {
-  char text[256] = "";
-  ::GetWindowTextA(hwnd, text, sizeof text);
-  return text;
 }
 
 struct Search {
@@ -91,11 +83,6 @@ UnmanagedWindows::~UnmanagedWindows() {
   }
 }
 
-void PumpOwnMessages() {
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-}
-
 QuakeDir::QuakeDir(const std::string& nested) : dir_(std::make_unique<test::ScratchDir>(nested)) {
   Copy(WindowsPath(GORVALE_EXE), Program());
   const std::string game = WindowsPath(STAND_IN_GAME);
@@ -106,7 +93,7 @@ QuakeDir::QuakeDir(const std::string& nested) : dir_(std::make_unique<test::Scra
 QuakeDir::~QuakeDir() {
   // The interpreter holds the batch file open until the game it started has ended.
   const std::string batch = Path() + "Gorvale.bat";
-  Await([&] { return !FileExists(batch) || ::DeleteFileA(batch.c_str()); }, 3000);
+  test::Await([&] { return !FileExists(batch) || ::DeleteFileA(batch.c_str()); }, 3000);
 }
 
 bool QuakeDir::HasBatchFile() const { return FileExists(Path() + "Gorvale.bat"); }
@@ -119,7 +106,7 @@ void QuakeDir::ForgetGameRecord() const { ::DeleteFileA((Path() + "command-line.
 
 std::string QuakeDir::AwaitGameRecord(int ms) const {
   // The stand-in renames its record into place only when it is complete.
-  Await([this] { return HasGameRecord(); }, ms);
+  test::Await([this] { return HasGameRecord(); }, ms);
   return ReadFileBytes(Path() + "command-line.txt");
 }
 
@@ -156,7 +143,7 @@ bool Launcher::AwaitReady(int ms) {
   auto left = [&] { return ms - static_cast<int>(::GetTickCount() - start); };
   HWND splash = nullptr;
   // The splash, and the main window shown minimised beside it.
-  if (!Await(
+  if (!test::Await(
           [&] {
             main_ = FindMain(&splash);
             return splash && main_ && ::IsWindowVisible(main_) && ::IsIconic(main_);
@@ -167,9 +154,9 @@ bool Launcher::AwaitReady(int ms) {
   // splash not have been active yet, the timer restores it two seconds after the show).
   ::EnableWindow(OtherWindow(), TRUE);
   ::SetForegroundWindow(OtherWindow());
-  const bool restored = Await(
+  const bool restored = test::Await(
       [&] {
-        PumpOwnMessages();
+        test::DispatchPending();
         main_ = FindMain(&splash);
         return !splash && main_ && ::IsWindowVisible(main_) && !::IsIconic(main_);
       },
@@ -180,11 +167,11 @@ bool Launcher::AwaitReady(int ms) {
   // stayed in front with the focus inside for a moment, as a user's next click would come.
   RECT client;
   ::GetClientRect(main_, &client);
-  ClickAt(test::ScreenPoint(main_, client.right / 2, client.bottom - 8));
+  test::ClickAt(test::ScreenPoint(main_, client.right / 2, client.bottom - 8));
   DWORD since = 0;
-  const bool ready = Await(
+  const bool ready = test::Await(
       [&] {
-        PumpOwnMessages();
+        test::DispatchPending();
         GUITHREADINFO gui{};
         gui.cbSize = sizeof gui;
         const bool active = ::GetForegroundWindow() == main_ &&
@@ -222,7 +209,7 @@ bool Launcher::AwaitItsProcesses(int ms) const {
       if (p.th32ProcessID != info_.dwProcessId && family.count(p.th32ProcessID)) return true;
     return false;
   };
-  return Await([&] { return !running(); }, ms);
+  return test::Await([&] { return !running(); }, ms);
 }
 
 bool Launcher::AwaitExit(int ms, DWORD* code) {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "tests/app/scratch_dir.h"
+#include "tests/support/scratch_dir.h"
 
 namespace gv::e2e {
 
@@ -83,19 +83,5 @@ class UnmanagedWindows {
   UnmanagedWindows(const UnmanagedWindows&) = delete;
   UnmanagedWindows& operator=(const UnmanagedWindows&) = delete;
 };
-
-// Runs the driver's own message queue.
-void PumpOwnMessages();
-
-// Polls cond every 10 ms until it holds or ms have passed; returns cond().
-template <class Cond>
-bool Await(Cond cond, int ms) {
-  const DWORD start = ::GetTickCount();
-  for (;;) {
-    if (cond()) return true;
-    if (static_cast<int>(::GetTickCount() - start) >= ms) return cond();
-    ::Sleep(10);
-  }
-}
 
 }  // namespace gv::e2e

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/app/settings_file.h"
+#include "tests/support/message_box.h"
 
 namespace gv::e2e {
 namespace {
@@ -13,21 +13,13 @@ namespace {
 // "CheckBox1" of "CheckBox1.Checked".
 std::string NameOf(const std::string& key) { return key.substr(0, key.find('.')); }
 
-// The main window's description in the source tree, on Wine's drive Z:.
-std::string MainWindowDescription() {
-  std::string path = "Z:" + std::string(GORVALE_MAIN_FORM);
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
 }  // namespace
 
 FormOutline* Scenario::outline_ = nullptr;
 UnmanagedWindows* Scenario::unmanaged_ = nullptr;
 
 void Scenario::SetUpTestSuite() {
-  outline_ = new FormOutline(FormOutline::FromFile(MainWindowDescription()));
+  outline_ = new FormOutline(FormOutline::FromFile(test::WindowsPath(GORVALE_MAIN_FORM)));
   unmanaged_ = new UnmanagedWindows;
 }
 
@@ -76,23 +68,10 @@ std::string Scenario::AwaitErrorBox() {
   // A dialog of the launcher's process with the application title; its message is the static
   // text beside the icon.
   HWND box = nullptr;
-  Await(
-      [&] {
-        box = ::FindWindowA("#32770", "OEM Gorvale FE");
-        DWORD pid = 0;
-        if (box) ::GetWindowThreadProcessId(box, &pid);
-        return box && pid == launcher_->ProcessId() && ::IsWindowVisible(box);
-      },
+  test::Await(
+      [&] { return (box = test::FindBoxOfProcess(launcher_->ProcessId(), "OEM Gorvale FE")) != nullptr; },
       5000);
-  if (!box) return std::string();
-  std::string message;
-  for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    char cls[32] = "", text[512] = "";
-    ::GetClassNameA(child, cls, sizeof cls);
-    ::GetWindowTextA(child, text, sizeof text);
-    if (lstrcmpiA(cls, "Static") == 0 && text[0]) message = text;
-  }
-  return message;
+  return box ? test::ReadBox(box).text : std::string();
 }
 
 void Scenario::ExpectClosedWithoutLaunch() {
@@ -104,7 +83,7 @@ void Scenario::ExpectClosedWithoutLaunch() {
 }
 
 void Scenario::ExpectSettings(const KeptValues& values) {
-  EXPECT_EQ(SettingsFileBytes(), values.SettingsFile()) << "Zelt.ini";
+  EXPECT_EQ(test::SettingsFileBytes(), values.SettingsFile()) << "Zelt.ini";
 }
 
 void Scenario::RestartExpecting(const KeptValues& values) {

@@ -12,6 +12,7 @@
 #include "tests/e2e/kept_values.h"
 #include "tests/e2e/launcher_process.h"
 #include "tests/e2e/window_driver.h"
+#include "tests/support/settings_file.h"
 
 namespace gv::e2e {
 

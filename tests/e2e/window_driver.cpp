@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "tests/app/ui_input.h"
 #include "tests/e2e/launcher_process.h"
+#include "tests/support/window_info.h"
 
 namespace gv::e2e {
 namespace {
@@ -14,12 +14,6 @@ using ::testing::AssertionResult;
 using ::testing::AssertionSuccess;
 
 constexpr int kWait = 3000;  // the longest an action may take to show its effect
-
-std::string ClassOf(HWND hwnd) {
-  char name[64] = "";
-  ::GetClassNameA(hwnd, name, sizeof name);
-  return name;
-}
 
 // The Win32 class of a control's window.
 const char* WindowClassOf(const std::string& className) {
@@ -35,59 +29,7 @@ LRESULT Ask(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
   return static_cast<LRESULT>(result);
 }
 
-void Key(WORD vk, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  ::SendInput(1, &input, sizeof input);
-}
-
 }  // namespace
-
-void ClickAt(POINT screen, bool right) {
-  // Absolute coordinates run from 0 to 65535 across the primary screen.
-  const LONG x = static_cast<LONG>((screen.x * 65535 + 32767) / (::GetSystemMetrics(SM_CXSCREEN) - 1));
-  const LONG y = static_cast<LONG>((screen.y * 65535 + 32767) / (::GetSystemMetrics(SM_CYSCREEN) - 1));
-  const DWORD buttons[] = {0, static_cast<DWORD>(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
-                           static_cast<DWORD>(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
-  for (DWORD button : buttons) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = x;
-    input.mi.dy = y;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
-    ::SendInput(1, &input, sizeof input);
-  }
-}
-
-void TypeText(const std::string& text) {
-  for (char c : text) {
-    const SHORT scan = ::VkKeyScanA(c);
-    if (scan != -1) {
-      test::PressKey(static_cast<WORD>(LOBYTE(scan)), (HIBYTE(scan) & 1) != 0);
-      continue;
-    }
-    // A character without a key of its own on the layout, as an input method types it.
-    wchar_t wide = 0;
-    if (!::MultiByteToWideChar(CP_ACP, 0, &c, 1, &wide, 1)) continue;
-    INPUT input[2] = {};
-    for (INPUT& i : input) {
-      i.type = INPUT_KEYBOARD;
-      i.ki.wScan = wide;
-      i.ki.dwFlags = KEYEVENTF_UNICODE;
-    }
-    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-    ::SendInput(2, input, sizeof(INPUT));
-  }
-}
-
-void PressChord(WORD modifier, WORD vk) {
-  Key(modifier, false);
-  Key(vk, false);
-  Key(vk, true);
-  Key(modifier, true);
-}
 
 WindowDriver::WindowDriver(const FormOutline& outline, HWND main) : outline_(outline), main_(main) {
   thread_ = ::GetWindowThreadProcessId(main_, &pid_);
@@ -134,7 +76,7 @@ HWND WindowDriver::Handle(const std::string& name) const {
   if (!parent) return nullptr;
   // The child window of the right class whose corner stands where the description puts it.
   for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    if (lstrcmpiA(ClassOf(child).c_str(), WindowClassOf(place.className)) != 0) continue;
+    if (lstrcmpiA(test::ClassOf(child).c_str(), WindowClassOf(place.className)) != 0) continue;
     RECT r;
     ::GetWindowRect(child, &r);
     ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
@@ -235,8 +177,8 @@ bool WindowDriver::EnsureActive() {
               InputState().c_str());
   RECT client;
   ::GetClientRect(main_, &client);
-  ClickAt(test::ScreenPoint(main_, client.right / 2, client.bottom - 8));
-  return Await([this] { return ::GetForegroundWindow() == main_; }, kWait);
+  test::ClickAt(test::ScreenPoint(main_, client.right / 2, client.bottom - 8));
+  return test::Await([this] { return ::GetForegroundWindow() == main_; }, kWait);
 }
 
 AssertionResult WindowDriver::Click(const std::string& name) {
@@ -247,7 +189,7 @@ AssertionResult WindowDriver::Click(const std::string& name) {
   if (!::IsWindowVisible(hwnd)) return AssertionFailure() << name << " is not on screen" << InputState();
   if (place.windowed && !::IsWindowEnabled(hwnd))
     return AssertionFailure() << name << " is disabled" << InputState();
-  ClickAt(PointIn(name));
+  test::ClickAt(PointIn(name));
   Settle();
   return AssertionSuccess();
 }
@@ -256,7 +198,7 @@ AssertionResult WindowDriver::ClickTo(const std::string& name, bool checked) {
   if (Checked(name) == checked)
     return AssertionFailure() << name << " already shows the state" << InputState();
   if (AssertionResult clicked = Click(name); !clicked) return clicked;
-  if (!Await([&] { return Checked(name) == checked; }, kWait))
+  if (!test::Await([&] { return Checked(name) == checked; }, kWait))
     return AssertionFailure() << name << " did not change on a click" << InputState();
   return AssertionSuccess();
 }
@@ -268,13 +210,13 @@ AssertionResult WindowDriver::TypeInto(const std::string& name, const std::strin
 AssertionResult WindowDriver::TypeInto(const std::string& name, const std::string& typed,
                                        const std::string& shown) {
   if (AssertionResult clicked = Click(name); !clicked) return clicked;
-  if (!Await([&] { return Focused() == name; }, kWait))
+  if (!test::Await([&] { return Focused() == name; }, kWait))
     return AssertionFailure() << name << " took no focus" << InputState();
   test::PressKey(VK_END);
   test::PressKey(VK_HOME, true);
   if (typed.empty()) test::PressKey(VK_DELETE);
-  TypeText(typed);
-  if (!Await([&] { return Text(name) == shown; }, kWait))
+  test::TypeText(typed);
+  if (!test::Await([&] { return Text(name) == shown; }, kWait))
     return AssertionFailure() << name << " shows \"" << Text(name) << "\" after typing \"" << typed << "\""
                               << InputState();
   return AssertionSuccess();
@@ -286,7 +228,7 @@ AssertionResult WindowDriver::TabTo(const std::string& name) {
     if (Focused() == name) return AssertionSuccess();
     const std::string before = Focused();
     test::PressKey(VK_TAB);
-    Await([&] { return Focused() != before; }, 500);
+    test::Await([&] { return Focused() != before; }, 500);
   }
   return AssertionFailure() << "Tab never reached " << name << InputState();
 }

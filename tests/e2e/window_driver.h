@@ -12,6 +12,8 @@
 #include <string>
 
 #include "tests/e2e/form_outline.h"
+#include "tests/support/input.h"
+#include "tests/support/message_loop.h"
 
 namespace gv::e2e {
 
@@ -105,14 +107,5 @@ class WindowDriver {
   DWORD pid_ = 0, thread_ = 0;
   mutable std::map<std::string, HWND> found_;
 };
-
-// A click at a point of the screen. The button events carry the point themselves: under Wine a
-// late pointer notice from the display can move the pointer back between a move and a press.
-void ClickAt(POINT screen, bool right = false);
-// Types text on the focused window: each character as its key, with Shift where the layout
-// needs it; an ANSI character that has no key as the Unicode input an input method makes.
-void TypeText(const std::string& text);
-// Presses a key with a modifier held (VK_MENU for Alt, VK_CONTROL, VK_SHIFT).
-void PressChord(WORD modifier, WORD vk);
 
 }  // namespace gv::e2e

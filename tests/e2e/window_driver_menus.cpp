@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "tests/app/ui_input.h"
 #include "tests/e2e/launcher_process.h"
 #include "tests/e2e/window_driver.h"
 
@@ -58,7 +57,7 @@ AssertionResult WindowDriver::OpenPopup(const std::function<void()>& open, HWND 
   for (int attempt = 0; attempt < 2; ++attempt) {
     EnsureActive();
     open();
-    if (Await([&] { return (this->*find)() != nullptr; }, attempt == 0 ? 1500 : kWait))
+    if (test::Await([&] { return (this->*find)() != nullptr; }, attempt == 0 ? 1500 : kWait))
       return AssertionSuccess();
     if (::GetForegroundWindow() == main_) break;  // still in front: a real failure
   }
@@ -67,7 +66,7 @@ AssertionResult WindowDriver::OpenPopup(const std::function<void()>& open, HWND 
 
 AssertionResult WindowDriver::OpenContextMenu() {
   // An empty spot of every page: right of the controls, above the bottom row.
-  return OpenPopup([this] { ClickAt(test::ScreenPoint(Page(VisiblePage()), 250, 140), true); },
+  return OpenPopup([this] { test::ClickAt(test::ScreenPoint(Page(VisiblePage()), 250, 140), true); },
                    &WindowDriver::OpenMenuWindow, "pop-up menu on a right-click");
 }
 
@@ -75,14 +74,14 @@ AssertionResult WindowDriver::OpenMenuOf(const std::string& button) {
   const Place& place = outline_.Of(button);
   if (!::IsWindowVisible(ParentWindow(place)))
     return AssertionFailure() << button << " is not on screen" << InputState();
-  return OpenPopup([&] { ClickAt(PointIn(button)); }, &WindowDriver::OpenMenuWindow,
+  return OpenPopup([&] { test::ClickAt(PointIn(button)); }, &WindowDriver::OpenMenuWindow,
                    "pop-up menu from " + button);
 }
 
 AssertionResult WindowDriver::ChooseMenuLetter(char letter) {
   if (!OpenMenuWindow()) return AssertionFailure() << "no menu is open" << InputState();
   test::PressKey(static_cast<WORD>(std::toupper(static_cast<unsigned char>(letter))));
-  if (!Await([this] { return OpenMenuWindow() == nullptr; }, kWait))
+  if (!test::Await([this] { return OpenMenuWindow() == nullptr; }, kWait))
     return AssertionFailure() << "the menu stayed open after '" << letter << "'" << InputState();
   Settle();
   return AssertionSuccess();
@@ -94,7 +93,7 @@ AssertionResult WindowDriver::ChooseMenuByKeys(int index) {
   test::PressKey(VK_HOME);
   for (int i = 0; i < index; ++i) test::PressKey(VK_DOWN);
   test::PressKey(VK_RETURN);
-  if (!Await([this] { return OpenMenuWindow() == nullptr; }, kWait))
+  if (!test::Await([this] { return OpenMenuWindow() == nullptr; }, kWait))
     return AssertionFailure() << "the menu stayed open after Enter" << InputState();
   Settle();
   return AssertionSuccess();
@@ -110,8 +109,8 @@ AssertionResult WindowDriver::ChooseMenuByMouse(int index, int count) {
   const int y = client.bottom * (2 * index + 1) / (2 * count);
   test::MoveMouse(test::ScreenPoint(menu, client.right / 2, y));
   ::Sleep(50);
-  ClickAt(test::ScreenPoint(menu, client.right / 2, y));
-  if (!Await([this] { return OpenMenuWindow() == nullptr; }, kWait))
+  test::ClickAt(test::ScreenPoint(menu, client.right / 2, y));
+  if (!test::Await([this] { return OpenMenuWindow() == nullptr; }, kWait))
     return AssertionFailure() << "the menu stayed open after a click on entry " << index << InputState();
   Settle();
   return AssertionSuccess();
@@ -128,7 +127,7 @@ AssertionResult WindowDriver::ShowPageByMenu(const std::string& page) {
     return AssertionFailure() << "no menu entry for " << page << InputState();
   if (AssertionResult opened = OpenContextMenu(); !opened) return opened;
   if (AssertionResult chosen = ChooseMenuLetter(caption[amp + 1]); !chosen) return chosen;
-  if (!Await([&] { return VisiblePage() == page; }, kWait))
+  if (!test::Await([&] { return VisiblePage() == page; }, kWait))
     return AssertionFailure() << "the menu showed " << VisiblePage() << ", not " << page << InputState();
   return AssertionSuccess();
 }
@@ -138,7 +137,7 @@ AssertionResult WindowDriver::SelectorSteps(int from, int to) {
   for (int at = from; at != to;) {
     at += to > from ? 1 : -1;
     test::PressKey(to > from ? VK_DOWN : VK_UP);
-    if (!Await([&] { return ItemIndex("ComboBox1") == at; }, kWait))
+    if (!test::Await([&] { return ItemIndex("ComboBox1") == at; }, kWait))
       return AssertionFailure() << "the selector did not move to " << at << InputState();
   }
   return AssertionSuccess();
@@ -151,7 +150,7 @@ AssertionResult WindowDriver::ShowPageBySelectorKeys(const std::string& page) {
   if (target < 0) return AssertionFailure() << "the selector does not list " << page << InputState();
   if (AssertionResult reached = TabTo("ComboBox1"); !reached) return reached;
   if (AssertionResult stepped = SelectorSteps(ItemIndex("ComboBox1"), target); !stepped) return stepped;
-  if (!Await([&] { return VisiblePage() == page; }, kWait))
+  if (!test::Await([&] { return VisiblePage() == page; }, kWait))
     return AssertionFailure() << "the selector shows " << VisiblePage() << ", not " << page << InputState();
   return AssertionSuccess();
 }
@@ -167,7 +166,7 @@ AssertionResult WindowDriver::ShowPageBySelectorMouse(const std::string& page) {
   const int target = static_cast<int>(::SendMessageA(selector, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                                      reinterpret_cast<LPARAM>(page.c_str())));
   if (target < 0) return AssertionFailure() << "the selector does not list " << page << InputState();
-  if (AssertionResult dropped = OpenPopup([this] { ClickAt(PointIn("ComboBox1")); },
+  if (AssertionResult dropped = OpenPopup([this] { test::ClickAt(PointIn("ComboBox1")); },
                                           &WindowDriver::DroppedList, "drop-down list of the selector");
       !dropped)
     return dropped;
@@ -176,8 +175,8 @@ AssertionResult WindowDriver::ShowPageBySelectorMouse(const std::string& page) {
   const int height = static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
   RECT client;
   ::GetClientRect(list, &client);
-  ClickAt(test::ScreenPoint(list, client.right / 2, (target - top) * height + height / 2));
-  if (!Await([&] { return DroppedList() == nullptr && VisiblePage() == page; }, kWait))
+  test::ClickAt(test::ScreenPoint(list, client.right / 2, (target - top) * height + height / 2));
+  if (!test::Await([&] { return DroppedList() == nullptr && VisiblePage() == page; }, kWait))
     return AssertionFailure() << "the selector's list shows " << VisiblePage() << ", not " << page
                               << InputState();
   return AssertionSuccess();
@@ -185,10 +184,10 @@ AssertionResult WindowDriver::ShowPageBySelectorMouse(const std::string& page) {
 
 AssertionResult WindowDriver::PickByKeys(const std::string& combo, int index) {
   if (AssertionResult clicked = Click(combo); !clicked) return clicked;
-  if (!Await([&] { return Focused() == combo; }, kWait))
+  if (!test::Await([&] { return Focused() == combo; }, kWait))
     return AssertionFailure() << combo << " took no focus" << InputState();
   test::PressKey(VK_F4);
-  if (!Await([this] { return DroppedList() != nullptr; }, kWait))
+  if (!test::Await([this] { return DroppedList() != nullptr; }, kWait))
     return AssertionFailure() << combo << ": F4 dropped no list" << InputState();
   const int from = ItemIndex(combo);
   for (int at = from; at != index;) {
@@ -196,7 +195,7 @@ AssertionResult WindowDriver::PickByKeys(const std::string& combo, int index) {
     test::PressKey(index > from ? VK_DOWN : VK_UP);
   }
   test::PressKey(VK_RETURN);
-  if (!Await([&] { return DroppedList() == nullptr && ItemIndex(combo) == index; }, kWait))
+  if (!test::Await([&] { return DroppedList() == nullptr && ItemIndex(combo) == index; }, kWait))
     return AssertionFailure() << combo << " shows item " << ItemIndex(combo) << ", not " << index
                               << InputState();
   Settle();
@@ -208,8 +207,9 @@ AssertionResult WindowDriver::PickByMouse(const std::string& combo, int index) {
   if (!::IsWindowVisible(Handle(combo)) || !::IsWindowEnabled(Handle(combo)))
     return AssertionFailure() << combo << " is hidden or disabled" << InputState();
   // A click on the arrow button.
-  if (AssertionResult dropped = OpenPopup([&] { ClickAt(PointIn(combo, place.width - 8, place.height / 2)); },
-                                          &WindowDriver::DroppedList, "drop-down list of " + combo);
+  if (AssertionResult dropped =
+          OpenPopup([&] { test::ClickAt(PointIn(combo, place.width - 8, place.height / 2)); },
+                    &WindowDriver::DroppedList, "drop-down list of " + combo);
       !dropped)
     return dropped;
   HWND list = DroppedList();
@@ -217,8 +217,8 @@ AssertionResult WindowDriver::PickByMouse(const std::string& combo, int index) {
   const int height = static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
   RECT client;
   ::GetClientRect(list, &client);
-  ClickAt(test::ScreenPoint(list, client.right / 2, (index - top) * height + height / 2));
-  if (!Await([&] { return DroppedList() == nullptr && ItemIndex(combo) == index; }, kWait))
+  test::ClickAt(test::ScreenPoint(list, client.right / 2, (index - top) * height + height / 2));
+  if (!test::Await([&] { return DroppedList() == nullptr && ItemIndex(combo) == index; }, kWait))
     return AssertionFailure() << combo << " shows item " << ItemIndex(combo) << ", not " << index
                               << InputState();
   Settle();

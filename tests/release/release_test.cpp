@@ -17,16 +17,13 @@
 #include "framework/win32/application.h"
 #include "framework/win32/form.h"
 #include "framework/win32/register_classes.h"
-#include "tests/app/scratch_dir.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/message_box.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/window_info.h"
 
 namespace gv::test {
 namespace {
-
-std::string WindowsPath(const char* built) {
-  std::string path = "Z:" + std::string(built);  // the build tree is on Wine's drive Z:
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
 
 const std::string kProgram = WindowsPath(GORVALE_EXE);
 
@@ -207,18 +204,6 @@ class Process {
   bool started_ = false;
 };
 
-std::string ClassOf(HWND hwnd) {
-  char name[64] = "";
-  ::GetClassNameA(hwnd, name, sizeof name);
-  return name;
-}
-
-std::string TextOf(HWND hwnd) {
-  char text[256] = "";
-  ::GetWindowTextA(hwnd, text, sizeof text);
-  return text;
-}
-
 // Our window class carries the program's first icon, so the main window shows it. Read in this
 // process, which carries the same icon (icon.rc): Wine answers no other process's class icon.
 TEST(ReleaseTest, OurWindowsShowTheProgramsIcon) {
@@ -230,13 +215,6 @@ TEST(ReleaseTest, OurWindowsShowTheProgramsIcon) {
   EXPECT_EQ(icon, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
 }
 
-// The text of a message box: its one static control with text (the icon's has none).
-BOOL CALLBACK CollectMessage(HWND child, LPARAM lp) {
-  if (ClassOf(child) == "Static" && !TextOf(child).empty())
-    *reinterpret_cast<std::string*>(lp) = TextOf(child);
-  return TRUE;
-}
-
 TEST(ReleaseTest, TerminationIsReportedInAnErrorBox) {
   const std::string probe = WindowsPath(TERMINATE_PROBE);
   Process process(probe, probe.substr(0, probe.find_last_of('\\') + 1));
@@ -244,9 +222,8 @@ TEST(ReleaseTest, TerminationIsReportedInAnErrorBox) {
   // The box, once it has its title and text.
   std::string message;
   HWND box = process.WaitForWindow([&message](HWND w) {
-    message.clear();
-    if (ClassOf(w) != "#32770" || TextOf(w) != "OEM Gorvale FE") return false;
-    ::EnumChildWindows(w, CollectMessage, reinterpret_cast<LPARAM>(&message));
+    if (ClassOf(w) != "#32770" || WindowText(w) != "OEM Gorvale FE") return false;
+    message = ReadBox(w).text;
     return !message.empty();
   });
   ASSERT_TRUE(box);

@@ -13,8 +13,8 @@
 #include "framework/win32/application.h"
 #include "framework/win32/form.h"
 #include "store/aprstore.h"
-#include "tests/store/error_box_watcher.h"
 #include "tests/store/store_test_components.h"
+#include "tests/support/message_box.h"
 
 namespace store_test {
 namespace {
@@ -151,9 +151,9 @@ TEST_F(StoreFormTest, AFailingSaveInTheCloseQueryShowsTheErrorBoxAndTheCloseGoes
   bool closed = false;
   form_->onClose.fn = [&](fw::Component*) { closed = true; };
   form_->Show();
-  BoxWatcher watcher;
+  gv::test::BoxWatcher watcher;
   form_->Close();
-  const BoxSeen seen = watcher.Seen();
+  const gv::test::BoxSeen seen = watcher.Seen();
   ASSERT_NE(seen.box, nullptr);
   EXPECT_EQ(seen.title, "Store Test");
   EXPECT_EQ(seen.text, "Unable to write to " + ini_ + ".");
@@ -164,9 +164,9 @@ TEST_F(StoreFormTest, AFailingSaveInTheCloseQueryShowsTheErrorBoxAndTheCloseGoes
 
 TEST_F(StoreFormTest, ADamagedSettingsFileIsReportedAndTheFormStillComesUp) {
   std::ofstream(ini_, std::ios::binary) << "[settings]\r\nEdit1.Text=''kept''\r\nCheckBox1.Checked=Maybe\r\n";
-  BoxWatcher watcher;
+  gv::test::BoxWatcher watcher;
   MakeForm();
-  const BoxSeen seen = watcher.Seen();
+  const gv::test::BoxSeen seen = watcher.Seen();
   ASSERT_NE(seen.box, nullptr);
   EXPECT_EQ(seen.text, "Invalid property value.");
   EXPECT_EQ(Edit()->Text(), "kept");

@@ -14,7 +14,7 @@
 #include "framework/win32/radio_button.h"
 #include "framework/win32/register_classes.h"
 #include "store/aprstore.h"
-#include "tests/store/error_box_watcher.h"
+#include "tests/support/message_box.h"
 
 namespace {
 
@@ -106,12 +106,12 @@ TEST_F(MainWindowStoreTest, ADamagedSettingsFileIsReportedAndTheWindowStillShows
   std::ofstream(SettingsPath(), std::ios::binary)
       << "[settings]\r\nEdit1.Text=''kept''\r\nCheckBox1.Checked=Maybe\r\nIntEdit1.Text=''7''\r\n";
   {
-    store_test::BoxWatcher watcher;  // the restore when the window is made
+    gv::test::BoxWatcher watcher;  // the restore when the window is made
     MakeWindow();
     EXPECT_EQ(watcher.Seen().text, "Invalid property value.");
   }
   {
-    store_test::BoxWatcher watcher;  // the restore when it is shown
+    gv::test::BoxWatcher watcher;  // the restore when it is shown
     window_->Show();
     EXPECT_EQ(watcher.Seen().text, "Invalid property value.");
   }
@@ -128,7 +128,7 @@ TEST_F(MainWindowStoreTest, ASaveThatFailsAsTheWindowClosesIsReportedAndTheClose
   // Every way out passes the close handler: a failure there must not keep the window open.
   MakeWindow();
   ASSERT_TRUE(CreateDirectoryA(SettingsPath().c_str(), nullptr));
-  store_test::BoxWatcher watcher;
+  gv::test::BoxWatcher watcher;
   EXPECT_NO_THROW(window_->FormClose(window_));
   EXPECT_EQ(watcher.Seen().text, "Unable to write to Zelt.ini.");
   RemoveDirectoryA(SettingsPath().c_str());

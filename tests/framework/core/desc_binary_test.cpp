@@ -7,8 +7,6 @@
 #include <cfloat>
 #include <climits>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,16 +14,12 @@
 #include "framework/core/desc_parser.h"
 #include "framework/core/desc_writer.h"
 #include "framework/core/error.h"
+#include "tests/support/file_bytes.h"
 
 namespace fw::desc {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::vector<fs::path> DescriptionFiles() {
   std::vector<fs::path> files;
@@ -98,7 +92,7 @@ TEST(DescBinaryTest, FormsAndCorpusComeBackTheSameAndSmaller) {
   size_t forms = 0;
   for (const fs::path& file : DescriptionFiles()) {
     SCOPED_TRACE(file.string());
-    const std::string text = ReadAll(file);
+    const std::string text = gv::test::ReadFileBytes(file.string());
     Object tree;
     try {
       tree = Parse(text);

@@ -2,8 +2,6 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +11,7 @@
 #include "framework/core/desc_parser.h"
 #include "framework/core/desc_writer.h"
 #include "framework/core/error.h"
+#include "tests/support/file_bytes.h"
 
 namespace fw::desc {
 namespace {
@@ -30,11 +29,6 @@ std::vector<fs::path> CorpusFiles() {
   }
   std::sort(files.begin(), files.end());
   return files;
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Object header lines: a check that the writer neither drops nor invents components.
@@ -57,7 +51,7 @@ TEST(DescCorpusTest, EveryFileParsesAndReachesTheFixedPoint) {
   size_t parsed = 0;
   for (const fs::path& file : files) {
     SCOPED_TRACE(file.filename().string());
-    const std::string source = ReadAll(file);
+    const std::string source = gv::test::ReadFileBytes(file.string());
     std::string canonical;
     try {
       canonical = Write(Parse(source));
@@ -82,7 +76,7 @@ TEST(DescCorpusTest, CanonicalFilesComeBackUnchanged) {
 
   size_t identical = 0;
   for (const fs::path& file : files) {
-    const std::string source = ReadAll(file);
+    const std::string source = gv::test::ReadFileBytes(file.string());
     const std::string canonical = Write(Parse(source));
     if (canonical == source) ++identical;
   }

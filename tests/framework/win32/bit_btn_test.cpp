@@ -6,6 +6,7 @@
 #include "framework/win32/edit.h"
 #include "framework/win32/form.h"
 #include "std_test_window.h"
+#include "tests/support/message_loop.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ TEST_F(BitBtnTest, DoubleClickIsTwoClicks) {
   PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
   PostMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
   PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-  stdtest::Pump();
+  gv::test::DispatchPending();
   EXPECT_EQ(log_, (stdtest::Log{"OK result 1", "OK result 1"}));
 }
 
@@ -84,7 +85,7 @@ TEST_F(BitBtnTest, ReleaseOffTheButtonIsNoClick) {
   HWND hwnd = ok->Handle();
   PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
   PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(200, 10));
-  stdtest::Pump();
+  gv::test::DispatchPending();
   EXPECT_TRUE(log_.empty());
   EXPECT_EQ(form_.ModalResult(), fw::mrNone);
 }

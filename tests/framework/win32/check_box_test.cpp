@@ -6,6 +6,7 @@
 #include "framework/core/desc_parser.h"
 #include "framework/win32/check_box.h"
 #include "std_test_window.h"
+#include "tests/support/message_loop.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ TEST_F(CheckBoxTest, ReleaseOutsideTheBoxIsNoClick) {
   HWND hwnd = box->Handle();
   PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
   PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(300, 4));
-  stdtest::Pump();
+  gv::test::DispatchPending();
   EXPECT_TRUE(log_.empty());
   EXPECT_FALSE(box->Checked());
 }

@@ -4,6 +4,7 @@
 
 #include "framework/win32/combo_box.h"
 #include "std_test_window.h"
+#include "tests/support/message_loop.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ TEST_F(ComboBoxTest, ItemIndexFromTheProgramRaisesNothing) {
   EXPECT_EQ(combo->Text(), "General");
   combo->SetItemIndex(17);  // out of range: no current item
   EXPECT_EQ(combo->ItemIndex(), -1);
-  stdtest::Pump();
+  gv::test::DispatchPending();
   EXPECT_TRUE(log_.empty());
 }
 
@@ -92,7 +93,7 @@ TEST_F(ComboBoxTest, TextFromTheProgramRaisesNothing) {
   EXPECT_EQ(list->ItemIndex(), 3);
   list->SetText("Elsewhere");
   EXPECT_EQ(list->ItemIndex(), -1);
-  stdtest::Pump();
+  gv::test::DispatchPending();
   EXPECT_TRUE(log_.empty());
 }
 

@@ -7,6 +7,7 @@
 #include "framework/win32/edit.h"
 #include "framework/win32/panel.h"
 #include "std_test_window.h"
+#include "tests/support/message_loop.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ TEST_F(EditTest, KeyboardFocusSelectsTheWholeText) {
   TEdit* edit = AddEdit();
   edit->SetText("18");
   edit->SetFocus();
-  stdtest::Pump();
+  gv::test::DispatchPending();
   DWORD start = 0, end = 0;
   SendMessageA(edit->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 0u);

@@ -8,11 +8,16 @@
 
 #include "framework/win32/application.h"
 #include "tests/framework/win32/test_controls.h"
-#include "tests/framework/win32/test_input.h"
+#include "tests/support/input.h"
+#include "tests/support/message_loop.h"
 
 namespace fw::test {
 namespace {
 
+using gv::test::CentreOf;
+using gv::test::ClickAt;
+using gv::test::PressKey;
+using gv::test::PumpUntil;
 using Names = std::vector<std::string>;
 
 const char kKeysText[] = R"(object Keys: TTestForm
@@ -158,7 +163,7 @@ TEST_F(FocusTest, ArrowKeysMoveAmongSiblingsWithoutTheTabStopCheck) {
 
 TEST_F(FocusTest, ClickRunsOnEnterBeforeTheClickHandlerAndNotAgainAfterReactivation) {
   form_->log_.clear();
-  Click(CentreOf(Control("Inner3")->Handle()));
+  ClickAt(CentreOf(Control("Inner3")->Handle()));
   ASSERT_TRUE(PumpUntil([this] { return form_->log_.size() >= 2; }));
   EXPECT_EQ(form_->log_, (Names{"Enter:Inner3", "Click:Inner3"}));
   EXPECT_TRUE(static_cast<TTestCheck*>(Control("Inner3"))->Checked());

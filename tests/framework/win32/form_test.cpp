@@ -10,11 +10,13 @@
 #include "framework/core/error.h"
 #include "framework/win32/application.h"
 #include "tests/framework/win32/test_controls.h"
-#include "tests/framework/win32/test_input.h"
+#include "tests/support/message_loop.h"
 
 namespace fw::test {
 namespace {
 
+using gv::test::PumpFor;
+using gv::test::PumpUntil;
 using Log = std::vector<std::string>;
 
 const char kMainText[] = R"(object Main: TTestForm
@@ -150,7 +152,7 @@ TEST_F(FormTest, RefusedCloseQueryKeepsTheWindowOpen) {
   main->Show();
   main->log_.clear();
   PostMessageA(main->Handle(), WM_CLOSE, 0, 0);
-  Pump(100);
+  PumpFor(100);
   EXPECT_TRUE(main->log_.empty());
   EXPECT_FALSE(Application()->Terminated());
   EXPECT_TRUE(IsWindowVisible(main->Handle()));
@@ -158,7 +160,7 @@ TEST_F(FormTest, RefusedCloseQueryKeepsTheWindowOpen) {
   allow = true;
   main->Close();
   EXPECT_EQ(main->log_, Log{"FormClose:Main"});
-  Pump(50);
+  PumpFor(50);
   EXPECT_TRUE(Application()->Terminated());
 }
 
@@ -169,7 +171,7 @@ TEST_F(FormTest, ClosingAnotherFormHidesIt) {
   other->Close();
   EXPECT_FALSE(other->Visible());
   EXPECT_FALSE(IsWindowVisible(other->Handle()));
-  Pump(50);
+  PumpFor(50);
   EXPECT_FALSE(Application()->Terminated());
 }
 
@@ -243,7 +245,7 @@ TEST_F(FormTest, ResizeHandlerThatSetsTheSizeBackDoesNotRecurse) {
   calls = 0;
   // What dragging the border ends with.
   SetWindowPos(main->Handle(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
-  Pump(50);
+  PumpFor(50);
   RECT r;
   GetWindowRect(main->Handle(), &r);
   EXPECT_EQ(r.right - r.left, 317);
@@ -280,12 +282,12 @@ TEST_F(FormTest, MinimisedStartKeepsBoundsAndRestoreMakesTheControlsAndActivates
   };
   splash->Show();
   EXPECT_TRUE(GetWindowLongA(splash->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  Pump(50);
+  PumpFor(50);
   ASSERT_EQ(GetActiveWindow(), splash->Handle());
 
   main->SetWindowState(wsMinimized);
   main->Show();
-  Pump(50);
+  PumpFor(50);
   EXPECT_TRUE(IsIconic(main->Handle()));
   EXPECT_EQ(GetActiveWindow(), splash->Handle());
   // The bounds stay those of the normal position, so the handler changes nothing.

@@ -9,11 +9,15 @@
 #include "framework/win32/application.h"
 #include "framework/win32/hint_tracker.h"
 #include "tests/framework/win32/test_controls.h"
-#include "tests/framework/win32/test_input.h"
+#include "tests/support/input.h"
+#include "tests/support/message_loop.h"
 
 namespace fw::test {
 namespace {
 
+using gv::test::MoveMouse;
+using gv::test::PumpFor;
+using gv::test::PumpUntil;
 const char kHintsText[] = R"(object Hints: TTestForm
   Left = 150
   Top = 120
@@ -91,7 +95,7 @@ class HintTest : public ::testing::Test {
     form_->Show();
     ASSERT_TRUE(PumpUntil([this] { return GetActiveWindow() == form_->Handle(); }));
     MoveMouse(kOutside);
-    Pump(100);
+    PumpFor(100);
     status_.clear();
   }
   void TearDown() override { Application()->onHint = Method{}; }
@@ -100,7 +104,7 @@ class HintTest : public ::testing::Test {
   void PointAt(const char* name) {
     auto* c = static_cast<TControl*>(form_->FindComponent(name));
     MoveMouse(c->ClientToScreen(POINT{c->Width() / 2, c->Height() / 2}));
-    Pump(100);
+    PumpFor(100);
   }
   std::string TipText() const {
     HWND tip = Application()->ToolTipWindow();
@@ -133,28 +137,28 @@ TEST_F(HintTest, StatusTextIsTheLongPartOfTheNearestHint) {
   PointAt("Framed");  // written after the frame it lies on: above it
   EXPECT_EQ(Application()->Hint(), "Framed");
   MoveMouse(form_->ClientToScreen(POINT{300, 250}));  // the form's empty area
-  Pump(100);
+  PumpFor(100);
   EXPECT_EQ(Application()->Hint(), "");
   PointAt("Box1");
   // Outside every window of the program: found at idle time.
   MoveMouse(kOutside);
-  Pump(100);
+  PumpFor(100);
   EXPECT_EQ(status_, (std::vector<std::string>{"The box", "The shape", "Long part", "No bar", " ", "Framed",
                                                "", "The box", ""}));
 }
 
 TEST_F(HintTest, ToolTipShowsTheShortPartOnlyForShowHintControls) {
   PointAt("Tipless");
-  Pump(HintTracker::kShowPause + 300);
+  PumpFor(HintTracker::kShowPause + 300);
   EXPECT_EQ(TipText(), "<none>");
   PointAt("Shape");
   EXPECT_EQ(TipText(), "<none>");  // not before the pause
-  Pump(HintTracker::kShowPause + 300);
+  PumpFor(HintTracker::kShowPause + 300);
   EXPECT_EQ(TipText(), "Shape tip");
   PointAt("Plain");  // leaving the control takes the tip away
   EXPECT_EQ(TipText(), "<none>");
   PointAt("Blank");
-  Pump(HintTracker::kShowPause + 300);
+  PumpFor(HintTracker::kShowPause + 300);
   EXPECT_EQ(TipText(), "Run");
 }
 

@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "framework/core/component_writer.h"
@@ -14,11 +13,20 @@
 #include "framework/win32/popup_menu.h"
 #include "framework/win32/timer.h"
 #include "tests/framework/win32/test_controls.h"
-#include "tests/framework/win32/test_input.h"
+#include "tests/support/input.h"
+#include "tests/support/message_box.h"
+#include "tests/support/message_loop.h"
 
 namespace fw::test {
 namespace {
 
+using gv::test::BoxSeen;
+using gv::test::BoxWatcher;
+using gv::test::CentreOf;
+using gv::test::ClickAt;
+using gv::test::MoveMouse;
+using gv::test::PumpFor;
+using gv::test::PumpUntil;
 using Names = std::vector<std::string>;
 
 const char kLoopText[] = R"(object Loop: TTestForm
@@ -87,7 +95,7 @@ TEST_F(LoopTest, TimerFromTextRunsOnTheGuiThreadUntilDisabled) {
     thread = GetCurrentThreadId();
     if (++fired == 3) tick->SetEnabled(false);
   };
-  Pump(400);
+  PumpFor(400);
   EXPECT_EQ(fired, 3);
   EXPECT_EQ(thread, GetCurrentThreadId());
   // Enabling restarts it; a new interval applies.
@@ -174,12 +182,7 @@ TEST_F(LoopTest, RightClickOpensTheFormsMenuAtThePointer) {
   RECT rect{};
   WithMenu(
       [&] {
-        MoveMouse(at);
-        INPUT input[2]{};
-        input[0].type = input[1].type = INPUT_MOUSE;
-        input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-        input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-        SendInput(2, input, sizeof input[0]);
+        ClickAt(at, true);
         PumpUntil([this] { return !form_->log_.empty(); });
       },
       [&] {
@@ -193,11 +196,9 @@ TEST_F(LoopTest, RightClickOpensTheFormsMenuAtThePointer) {
 
 // Runs trigger() and returns the error box it caused, closed by a watcher.
 BoxSeen BoxFrom(const std::function<void()>& trigger) {
-  BoxSeen seen;
-  std::thread watcher([&seen, thread = GetCurrentThreadId()] { seen = WatchForBox(thread); });
+  BoxWatcher watcher;
   trigger();
-  watcher.join();
-  return seen;
+  return watcher.Seen();
 }
 
 TEST_F(LoopTest, ExceptionsInHandlersShowTheErrorBoxAndTheLoopCarriesOn) {
@@ -218,7 +219,7 @@ TEST_F(LoopTest, ExceptionsInHandlersShowTheErrorBoxAndTheLoopCarriesOn) {
     throw Error("Tick failed");
   };
   tick->SetEnabled(true);
-  seen = BoxFrom([] { Pump(300); });
+  seen = BoxFrom([] { PumpFor(300); });
   EXPECT_EQ(seen.text, "Tick failed.");
 
   // The next click goes through as usual.
@@ -231,12 +232,12 @@ TEST_F(LoopTest, ExceptionsInHandlersShowTheErrorBoxAndTheLoopCarriesOn) {
 TEST_F(LoopTest, HourglassShowsOverEveryWindowUntilReset) {
   HWND button = Find<TWinControl>("Button1")->Handle();
   MoveMouse(CentreOf(button));
-  Pump(50);
+  PumpFor(50);
   Application()->SetCursor(crHourGlass);
   EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
   // Over another window of the program (the form's own client area).
   MoveMouse(form_->ClientToScreen(POINT{200, 120}));
-  Pump(50);
+  PumpFor(50);
   EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
   Application()->SetCursor(crDefault);
   EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_ARROW));

@@ -8,57 +8,17 @@
 #include "framework/win32/label.h"
 #include "framework/win32/panel.h"
 #include "std_test_window.h"
+#include "tests/support/canvas.h"
 
 namespace {
 
 using fw::ColorToRGB;
+using gv::test::Canvas;
 
-const COLORREF kBlank = RGB(255, 0, 255);  // what no painting touches
+const COLORREF kBlank = Canvas::kBlank;  // what no painting touches
 const COLORREF kShadow = ColorToRGB(fw::clBtnShadow);
 const COLORREF kLight = ColorToRGB(fw::clBtnHighlight);
 const COLORREF kFace = ColorToRGB(fw::clBtnFace);
-
-// A memory bitmap to paint into, first filled with kBlank.
-class Canvas {
- public:
-  Canvas(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, nullptr, nullptr, 0);
-    old_ = SelectObject(dc_, bitmap_);
-    RECT r{0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(kBlank);
-    FillRect(dc_, &r, brush);
-    DeleteObject(brush);
-  }
-  ~Canvas() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  HDC dc() const { return dc_; }
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-  // Whether any pixel of the colour lies in the rectangle.
-  bool Any(COLORREF color, RECT r) const {
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x)
-        if (At(x, y) == color) return true;
-    return false;
-  }
-  int width() const { return width_; }
-  int height() const { return height_; }
-
- private:
-  int width_, height_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-};
 
 class PaintablePanel : public fw::TPanel {
  public:
@@ -72,7 +32,7 @@ TEST(PanelPaint, LoweredDoubleFrameIsSunkenTwice) {
   panel.SetBevelOuter(fw::bvLowered);
   panel.SetBevelInner(fw::bvLowered);
   Canvas c(30, 20);
-  panel.Paint(c.dc());
+  panel.Paint(c.Dc());
   for (int i : {0, 1}) {
     EXPECT_EQ(c.At(i, 10), kShadow) << i;
     EXPECT_EQ(c.At(15, i), kShadow) << i;
@@ -93,7 +53,7 @@ TEST(PanelPaint, RaisedOuterBorderAndLoweredInner) {
   panel.SetBorderWidth(3);
   panel.SetColor(fw::clWhite);
   Canvas c(40, 30);
-  panel.Paint(c.dc());
+  panel.Paint(c.Dc());
   EXPECT_EQ(c.At(0, 15), kLight);  // raised outer bevel, 2 wide
   EXPECT_EQ(c.At(1, 15), kLight);
   EXPECT_EQ(c.At(39, 15), kShadow);
@@ -115,7 +75,7 @@ TEST(PanelPaint, CaptionIsAlignedAndClippedInsideTheBevels) {
     panel.SetAlignment(alignment);
     panel.SetCaption("Status");
     Canvas c(200, 22);
-    panel.Paint(c.dc());
+    panel.Paint(c.Dc());
     bool left = c.Any(kRed, RECT{0, 0, 60, 22}), middle = c.Any(kRed, RECT{80, 0, 120, 22}),
          right = c.Any(kRed, RECT{140, 0, 200, 22});
     EXPECT_EQ(left, alignment == fw::taLeftJustify) << alignment;
@@ -128,7 +88,7 @@ TEST(PanelPaint, CaptionIsAlignedAndClippedInsideTheBevels) {
   narrow.Font()->SetColor(fw::clRed);
   narrow.SetCaption("A caption far wider than the panel");
   Canvas c(30, 22);
-  narrow.Paint(c.dc());
+  narrow.Paint(c.Dc());
   for (int y = 0; y < 22; ++y) EXPECT_NE(c.At(29, y), kRed) << y;  // the bevel stays
 }
 
@@ -158,7 +118,7 @@ TEST(BevelPaint, LoweredFrameIsAnEtchedDoubleLine) {
   bevel.SetBounds(0, 0, 30, 20);
   bevel.SetShape(fw::bsFrame);
   Canvas c(30, 20);
-  bevel.Paint(c.dc());
+  bevel.Paint(c.Dc());
   EXPECT_EQ(c.At(0, 0), kShadow);
   EXPECT_EQ(c.At(1, 1), kLight);
   EXPECT_EQ(c.At(0, 10), kShadow);
@@ -190,7 +150,7 @@ TEST(BevelPaint, BoxesAndLinesByStyle) {
     bevel.SetShape(k.shape);
     bevel.SetStyle(k.style);
     Canvas c(30, 20);
-    bevel.Paint(c.dc());
+    bevel.Paint(c.Dc());
     EXPECT_EQ(c.At(k.dark.x, k.dark.y), kShadow) << k.shape;
     EXPECT_EQ(c.At(k.lit.x, k.lit.y), kLight) << k.shape;
     EXPECT_EQ(c.At(k.untouched.x, k.untouched.y), kBlank) << k.shape;
@@ -228,7 +188,7 @@ TEST(LabelTest, PaintsBackgroundUnlessTransparentAndGreysWhenDisabled) {
   label.SetCaption("WWW");
   {
     Canvas c(60, 20);
-    label.Paint(c.dc());
+    label.Paint(c.Dc());
     EXPECT_EQ(c.At(59, 19), kFace);
     EXPECT_TRUE(c.Any(kRed, RECT{0, 0, 60, 20}));
   }
@@ -236,7 +196,7 @@ TEST(LabelTest, PaintsBackgroundUnlessTransparentAndGreysWhenDisabled) {
   label.SetEnabled(false);
   {
     Canvas c(60, 20);
-    label.Paint(c.dc());
+    label.Paint(c.Dc());
     EXPECT_EQ(c.At(59, 19), kBlank);
     EXPECT_FALSE(c.Any(kRed, RECT{0, 0, 60, 20}));
     EXPECT_TRUE(c.Any(kShadow, RECT{0, 0, 60, 20}));
@@ -270,7 +230,7 @@ TEST(ImageTest, PictureAtTheCornerCentredOrStretched) {
   ASSERT_EQ(image.Picture()->Width(), 4);
   {
     Canvas c(10, 10);
-    image.Paint(c.dc());
+    image.Paint(c.Dc());
     EXPECT_EQ(c.At(0, 0), kRed);
     EXPECT_EQ(c.At(3, 1), kBlue);
     EXPECT_EQ(c.At(4, 0), kBlank);
@@ -278,7 +238,7 @@ TEST(ImageTest, PictureAtTheCornerCentredOrStretched) {
   image.SetCenter(true);
   {
     Canvas c(10, 10);
-    image.Paint(c.dc());
+    image.Paint(c.Dc());
     EXPECT_EQ(c.At(3, 4), kRed);
     EXPECT_EQ(c.At(6, 5), kBlue);
     EXPECT_EQ(c.At(2, 4), kBlank);
@@ -287,7 +247,7 @@ TEST(ImageTest, PictureAtTheCornerCentredOrStretched) {
   image.SetStretch(true);
   {
     Canvas c(10, 10);
-    image.Paint(c.dc());
+    image.Paint(c.Dc());
     EXPECT_EQ(c.At(0, 0), kRed);
     EXPECT_EQ(c.At(9, 4), kRed);
     EXPECT_EQ(c.At(0, 5), kBlue);
@@ -302,7 +262,7 @@ TEST(ImageTest, DamagedPictureDrawsNothing) {
   image.Picture()->SetData(data.substr(0, 40));
   EXPECT_TRUE(image.Picture()->Empty());
   Canvas c(10, 10);
-  image.Paint(c.dc());
+  image.Paint(c.Dc());
   EXPECT_FALSE(c.Any(RGB(255, 0, 0), RECT{0, 0, 10, 10}));
 }
 

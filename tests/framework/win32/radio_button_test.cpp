@@ -5,6 +5,7 @@
 #include "framework/win32/panel.h"
 #include "framework/win32/radio_button.h"
 #include "std_test_window.h"
+#include "tests/support/message_loop.h"
 
 namespace {
 
@@ -105,10 +106,10 @@ TEST_F(RadioButtonTest, KeyboardFocusOnAnUncheckedButtonChecksIt) {
   a1->SetChecked(true);
   log_.clear();
   a1->SetFocus();
-  stdtest::Pump();
+  gv::test::DispatchPending();
   EXPECT_TRUE(log_.empty());  // already checked
   a2->SetFocus();
-  stdtest::Pump();
+  gv::test::DispatchPending();
   EXPECT_EQ(log_, (Log{"A2"}));
   EXPECT_TRUE(a2->Checked());
   EXPECT_FALSE(a1->Checked());

@@ -18,6 +18,7 @@
 #include "framework/win32/panel.h"
 #include "framework/win32/radio_button.h"
 #include "std_test_window.h"
+#include "tests/support/message_loop.h"
 
 namespace {
 
@@ -152,7 +153,7 @@ int main(int argc, char** argv) {
   ShowWindow(window.Handle(), SW_SHOW);
   DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
   while (GetTickCount() < end) {
-    stdtest::Pump();
+    gv::test::DispatchPending();
     Sleep(20);
   }
   return 0;

@@ -1,6 +1,7 @@
 #include "std_test_window.h"
 
 #include "framework/win32/form.h"
+#include "tests/support/message_loop.h"
 
 namespace stdtest {
 
@@ -9,7 +10,7 @@ TestWindow::TestWindow(int width, int height) : fw::TWinControl(nullptr) {
   SetText("Standard controls");
 }
 
-TestWindow::~TestWindow() { Pump(); }
+TestWindow::~TestWindow() { gv::test::DispatchPending(); }
 
 RECT TestWindow::ClientRect() const {
   RECT r{0, 0, 0, 0};
@@ -43,18 +44,13 @@ Stage::~Stage() {
     if (fw::TForm* form = fw::GetParentForm(this)) form->SetActiveControl(nullptr);
     ::SetFocus(GetParent(hwnd));
   }
-  Pump();
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  gv::test::DispatchPending();
 }
 
 void Click(HWND hwnd, int x, int y) {
   PostMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   PostMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-  Pump();
+  gv::test::DispatchPending();
 }
 
 void PressKey(HWND hwnd, UINT vk, char ch) {
@@ -62,7 +58,7 @@ void PressKey(HWND hwnd, UINT vk, char ch) {
   PostMessageA(hwnd, WM_KEYDOWN, vk, 1 | (scan << 16));
   if (ch) PostMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(ch), 1 | (scan << 16));
   PostMessageA(hwnd, WM_KEYUP, vk, 1 | (scan << 16) | 0xC0000000u);
-  Pump();
+  gv::test::DispatchPending();
 }
 
 void Type(HWND hwnd, const std::string& text) {

@@ -1,6 +1,7 @@
 // Test support for the standard controls: a plain top-level window to stand controls on, and
 // input delivered as the platform delivers it (the messages a click or a key press produces,
-// posted to the window and dispatched by a message loop).
+// posted to the window and dispatched without translating keys: the tests post the WM_CHAR a
+// key produces themselves).
 #pragma once
 
 #include <windows.h>
@@ -36,10 +37,6 @@ class Stage : public fw::TWinControl {
   explicit Stage(fw::TWinControl* top = nullptr);
   ~Stage() override;
 };
-
-// Dispatches every message waiting for this thread (without translating keys: the tests post
-// the WM_CHAR a key produces themselves).
-void Pump();
 
 // A left click at a point of the window's client area: button down, button up.
 void Click(HWND hwnd, int x = 4, int y = 4);

@@ -1,10 +1,12 @@
-// A uniquely named directory under the temporary folder, removed with its contents at the end.
+// Folders for the tests under Wine: a scratch folder removed with its contents at the end, and
+// the build and source trees as Windows programs see them.
 #pragma once
 
 #include <string>
 
 namespace gv::test {
 
+// A uniquely named directory under the temporary folder, removed with its contents at the end.
 class ScratchDir {
  public:
   // `nested` is appended below the unique folder and created level by level (use "\" between).
@@ -21,9 +23,8 @@ class ScratchDir {
   std::string path_;
 };
 
-// The whole file, or "" when it cannot be opened.
-std::string ReadFileBytes(const std::string& path);
-bool FileExists(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
+// A path of the build or source tree (given by the build, with "/") as a Windows path: the
+// trees are on Wine's drive Z:.
+std::string WindowsPath(const std::string& unixPath);
 
 }  // namespace gv::test

@@ -1,0 +1,84 @@
+#include "tests/support/message_box.h"
+
+#include <chrono>
+
+#include "tests/support/window_info.h"
+
+namespace gv::test {
+namespace {
+
+bool IsBox(HWND window) { return ClassOf(window) == "#32770" && ::IsWindowVisible(window); }
+
+BOOL CALLBACK FindThreadBox(HWND window, LPARAM param) {
+  if (!IsBox(window)) return TRUE;
+  *reinterpret_cast<HWND*>(param) = window;
+  return FALSE;
+}
+
+BOOL CALLBACK ReadBoxChild(HWND child, LPARAM param) {
+  auto* seen = reinterpret_cast<BoxSeen*>(param);
+  if (lstrcmpiA(ClassOf(child).c_str(), "Static") != 0) return TRUE;
+  if (::SendMessageA(child, STM_GETICON, 0, 0)) {
+    seen->hasIcon = true;
+  } else if (std::string text = WindowText(child); !text.empty()) {
+    seen->text = text;
+  }
+  return TRUE;
+}
+
+struct ProcessBoxSearch {
+  DWORD process;
+  const std::string& title;
+  HWND found;
+};
+
+BOOL CALLBACK FindProcessBox(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ProcessBoxSearch*>(param);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  if (process != search->process || !IsBox(window) || WindowText(window) != search->title) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+BoxSeen ReadBox(HWND box) {
+  BoxSeen seen;
+  seen.box = box;
+  seen.title = WindowText(box);
+  ::EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
+  return seen;
+}
+
+HWND FindBoxOfProcess(DWORD process, const std::string& title) {
+  ProcessBoxSearch search{process, title, nullptr};
+  ::EnumWindows(FindProcessBox, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+BoxWatcher::BoxWatcher(DWORD thread) : thread_(thread), worker_([this] { Watch(); }) {}
+
+BoxWatcher::~BoxWatcher() {
+  stop_ = true;
+  if (worker_.joinable()) worker_.join();
+}
+
+BoxSeen BoxWatcher::Seen() {
+  if (worker_.joinable()) worker_.join();
+  return seen_;
+}
+
+void BoxWatcher::Watch() {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  HWND box = nullptr;
+  while (!box && !stop_ && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ::EnumThreadWindows(thread_, FindThreadBox, reinterpret_cast<LPARAM>(&box));
+  }
+  if (!box) return;
+  seen_ = ReadBox(box);
+  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+}  // namespace gv::test
