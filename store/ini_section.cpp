@@ -31,12 +31,6 @@ std::string SectionText(const std::string& file, const std::string& section) {
   }
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 void Write(const std::string& file, const std::string& section, const char* key, const char* value) {
   if (!WritePrivateProfileStringA(section.c_str(), key, value, file.c_str())) {
     throw fw::Error("Unable to write to " + file);
@@ -61,9 +55,8 @@ std::vector<std::string> IniSection::ReadSection(const std::string& file, const 
     SplitEntry(entry, parts);
     const std::string_view key = TrimBlanks(parts.key);
     if (key.empty()) continue;
-    bool seen = false;
-    for (std::string_view k : keys) seen = seen || EqualsNoCase(k, key);
-    if (seen) continue;
+    if (std::any_of(keys.begin(), keys.end(), [key](std::string_view k) { return EqualsNoCase(k, key); }))
+      continue;
     keys.push_back(key);
     const std::string_view value = UnquoteProfileValue(parts.value);
     if (!value.empty()) lines.push_back(std::string(key) + "=" + std::string(value));

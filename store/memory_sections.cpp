@@ -5,16 +5,6 @@
 
 namespace store {
 
-namespace {
-
-std::string TrimBlanks(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return std::string(s);
-}
-
-}  // namespace
-
 size_t MemorySections::IndexOf(const std::string& file, const std::string& section) const {
   for (size_t i = 0; i < sections_.size(); ++i) {
     if (EqualsNoCase(sections_[i].file, file) && EqualsNoCase(sections_[i].name, section)) return i;
@@ -72,8 +62,8 @@ void MemorySections::PutStoredLine(const std::string& file, const std::string& s
                                    const std::string& key, const std::string& value) {
   // The profile functions drop the blanks around keys and values; the registry keeps them.
   const bool profile = quoting_ == Quoting::kProfile;
-  const std::string name = profile ? TrimBlanks(key) : key;
-  const std::string text = profile ? TrimBlanks(value) : value;
+  const std::string name = profile ? std::string(TrimBlanks(key)) : key;
+  const std::string text = profile ? std::string(TrimBlanks(value)) : value;
   Pairs& pairs = FindOrAdd(file, section).pairs;
   for (auto& pair : pairs) {
     if (EqualsNoCase(pair.first, name)) {

@@ -16,6 +16,12 @@ bool SplitEntry(std::string_view line, EntryParts& parts) {
   return true;
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
@@ -44,8 +50,7 @@ std::string QuoteProfileValue(std::string_view value) {
 }
 
 std::string_view UnquoteProfileValue(std::string_view value) {
-  while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
-  while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
+  value = TrimBlanks(value);
   if (value.size() >= 2 && (value.front() == '\'' || value.front() == '"') && value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
   }

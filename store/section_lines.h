@@ -16,6 +16,10 @@ struct EntryParts {
 // False for a line without "=".
 bool SplitEntry(std::string_view line, EntryParts& parts);
 
+// The text without the blanks (spaces and tabs) around it, as the profile functions read names
+// and values.
+std::string_view TrimBlanks(std::string_view text);
+
 // ASCII comparison without regard to case, as the profile and registry functions compare names.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 

@@ -95,8 +95,8 @@ TEST(ReleaseTest, ManifestAsksForNoElevationAndKeepsTheClassicLook) {
   ASSERT_FALSE(manifest.empty());
   // No execution level at all: naming one (asInvoker included) would turn off the file
   // virtualisation that lets a standard user keep Zelt.ini "in the Windows directory".
-  EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos);
-  EXPECT_EQ(manifest.find("trustInfo"), std::string::npos);
+  EXPECT_EQ(manifest.find("<requestedExecutionLevel"), std::string::npos);
+  EXPECT_EQ(manifest.find("<trustInfo"), std::string::npos);
   EXPECT_NE(manifest.find("processorArchitecture=\"x86\""), std::string::npos);
   size_t systems = 0;
   for (size_t at = manifest.find("<supportedOS"); at != std::string::npos;
