@@ -35,10 +35,11 @@ CreatedState Read(fw::TWinControl* control) {
   ::GetWindowRect(hwnd, &s.bounds);
   ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&s.bounds), 2);
   s.text = WindowText(hwnd);
-  char cls[64] = "";
-  ::GetClassNameA(hwnd, cls, sizeof cls);
-  if (lstrcmpiA(cls, "Edit") == 0) s.limit = static_cast<int>(::SendMessageA(hwnd, EM_GETLIMITTEXT, 0, 0));
-  if (lstrcmpiA(cls, "Button") == 0) s.checked = ::SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  const std::string cls = ClassOf(hwnd);
+  if (lstrcmpiA(cls.c_str(), "Edit") == 0)
+    s.limit = static_cast<int>(::SendMessageA(hwnd, EM_GETLIMITTEXT, 0, 0));
+  if (lstrcmpiA(cls.c_str(), "Button") == 0)
+    s.checked = ::SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
   s.enabled = ::IsWindowEnabled(hwnd) != FALSE;
   s.visible = (::GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
   return s;

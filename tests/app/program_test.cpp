@@ -9,12 +9,13 @@
 #include <thread>
 
 #include "app/batch_file.h"
+#include "tests/support/child_process.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/input.h"
+#include "tests/support/launcher_windows.h"
 #include "tests/support/message_loop.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/settings_file.h"
-#include "tests/support/window_info.h"
 
 namespace gv::test {
 namespace {
@@ -28,52 +29,30 @@ int MsSince(Clock::time_point t) {
 // The build's Gorvale.exe.
 const std::string kBuiltProgram = WindowsPath(GORVALE_EXE);
 
-// The windows of the running program: the main window (captioned) and the splash (no caption).
-struct Windows {
-  HWND main = nullptr;
-  HWND splash = nullptr;
-};
+using Windows = LauncherWindows;
+
+// A copy of the program in dir, with the stand-in game beside it when asked; its path.
+std::string CopyProgram(const ScratchDir& dir, bool withGame) {
+  const std::string exe = dir.Path() + "Gorvale.exe";
+  EXPECT_TRUE(::CopyFileA(kBuiltProgram.c_str(), exe.c_str(), FALSE)) << kBuiltProgram;
+  if (withGame) {
+    EXPECT_TRUE(
+        ::CopyFileA((ProgramDirectory() + "quake.exe").c_str(), (dir.Path() + "quake.exe").c_str(), FALSE));
+  }
+  return exe;
+}
 
 class Program {
  public:
   // Starts a copy of the program in dir, with the stand-in game beside it when asked.
-  Program(const ScratchDir& dir, bool withGame) {
-    const std::string exe = dir.Path() + "Gorvale.exe";
-    EXPECT_TRUE(::CopyFileA(kBuiltProgram.c_str(), exe.c_str(), FALSE)) << kBuiltProgram;
-    if (withGame) {
-      EXPECT_TRUE(
-          ::CopyFileA((ProgramDirectory() + "quake.exe").c_str(), (dir.Path() + "quake.exe").c_str(), FALSE));
-    }
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    std::string command = "\"" + exe + "\"";
-    started_ = Clock::now();
-    EXPECT_TRUE(::CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                 dir.Path().c_str(), &si, &info_));
+  Program(const ScratchDir& dir, bool withGame) : process_(CopyProgram(dir, withGame), dir.Path()) {
+    EXPECT_TRUE(process_.Started());
   }
-  ~Program() {
-    if (Running()) {
-      HWND main = Find().main;
-      if (main) ::PostMessageA(main, WM_CLOSE, 0, 0);
-      if (::WaitForSingleObject(info_.hProcess, 10000) != WAIT_OBJECT_0)
-        ::TerminateProcess(info_.hProcess, 1);
-    }
-    ::CloseHandle(info_.hThread);
-    ::CloseHandle(info_.hProcess);
-  }
+  ~Program() { process_.Close(Find().main, 10000); }
 
-  bool Running() const { return ::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
-  bool WaitForExit(int ms, DWORD* code) {
-    if (::WaitForSingleObject(info_.hProcess, ms) != WAIT_OBJECT_0) return false;
-    ::GetExitCodeProcess(info_.hProcess, code);
-    return true;
-  }
+  bool WaitForExit(int ms, DWORD* code) { return process_.AwaitExit(ms, code); }
 
-  Windows Find() const {
-    Search search{info_.dwProcessId, {}};
-    ::EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
+  Windows Find() const { return FindLauncherWindows(process_.Id()); }
 
   // Waits until cond(windows) holds; returns false after ms.
   template <class Cond>
@@ -84,30 +63,8 @@ class Program {
     return true;
   }
 
-  Clock::time_point Started() const { return started_; }
-
  private:
-  struct Search {
-    DWORD pid;
-    Windows found;
-  };
-  static BOOL CALLBACK Collect(HWND hwnd, LPARAM lp) {
-    auto* s = reinterpret_cast<Search*>(lp);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != s->pid) return TRUE;
-    const LONG style = ::GetWindowLongA(hwnd, GWL_STYLE);
-    if ((style & WS_CAPTION) == WS_CAPTION && WindowText(hwnd) == "OEM Gorvale FE") s->found.main = hwnd;
-    if (!(style & WS_CAPTION) && (style & WS_POPUP) && ::IsWindowVisible(hwnd)) {
-      RECT r;
-      ::GetWindowRect(hwnd, &r);
-      if (r.right - r.left == 213 && r.bottom - r.top == 212) s->found.splash = hwnd;
-    }
-    return TRUE;
-  }
-
-  PROCESS_INFORMATION info_{};
-  Clock::time_point started_;
+  ChildProcess process_;
 };
 
 bool Shown(HWND h) { return h && ::IsWindowVisible(h); }
@@ -198,12 +155,7 @@ TEST_F(ProgramTest, RunButtonWithDesignDefaultsWritesTheBatchLineAndCloses) {
   const std::string line = "quake.exe +skill 1 +name \"\" +color 1 1 +deathmatch 1 -game gorvale +map ";
   EXPECT_EQ(ReadFileBytes(dir.Path() + "Gorvale.bat"), line + "\r\n");
   // The shell ran the batch file, which started the stand-in game with the line.
-  std::string record;
-  for (int i = 0; i < 300 && record.empty(); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    if (FileExists(dir.Path() + "command-line.txt")) record = ReadFileBytes(dir.Path() + "command-line.txt");
-  }
-  EXPECT_EQ(record, line);
+  EXPECT_EQ(AwaitFileBytes(dir.Path() + "command-line.txt", 30000), line);
   std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the interpreter lets go of the folder
 }
 

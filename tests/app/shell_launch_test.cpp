@@ -17,20 +17,9 @@
 namespace gv {
 namespace {
 
-using test::FileExists;
+using test::AwaitFileBytes;
 using test::ReadFileBytes;
 using test::ScratchDir;
-
-// The stand-in's record, or "" when none turned up within the time allowed.
-std::string AwaitRecord(const std::string& dir) {
-  const std::string path = dir + "command-line.txt";
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (FileExists(path)) return ReadFileBytes(path);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
-  return "";
-}
 
 // What the stand-in received for `options`, launched from `dir` under its executable's name.
 std::string LaunchAndRecord(const ScratchDir& dir, const LaunchOptions& options) {
@@ -43,7 +32,7 @@ std::string LaunchAndRecord(const ScratchDir& dir, const LaunchOptions& options)
   steps.close_ = [&order] { order.push_back("close"); };
   LaunchIn(dir.Path(), options, steps);
   EXPECT_EQ(order, (std::vector<std::string>{"save", "close"}));
-  const std::string record = AwaitRecord(dir.Path());
+  const std::string record = AwaitFileBytes(dir.Path() + "command-line.txt", 30000);
   std::printf("[ record   ] %s\n", record.c_str());
   // Let the command interpreter finish before the folder goes.
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -117,7 +106,7 @@ TEST(ShellLaunch, LaunchRunsTheGameBesideTheProgram) {
   LaunchOptions options = DesignDefaults();
   options.map_ = "e1m2";
   Launch(options, LaunchSteps());
-  const std::string record = AwaitRecord(dir);
+  const std::string record = AwaitFileBytes(dir + "command-line.txt", 30000);
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   ::DeleteFileA((dir + "command-line.txt").c_str());
   ::DeleteFileA((dir + kBatchFileName).c_str());

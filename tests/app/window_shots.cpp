@@ -16,44 +16,14 @@
 #include "store/aprstore.h"
 #include "tests/support/message_loop.h"
 #include "tests/support/settings_file.h"
+#include "tests/support/window_picture.h"
 
 namespace {
 
-// Copies the window's rectangle of the screen into a 24-bit BMP file.
-bool SaveWindowPicture(HWND hwnd, const std::string& path) {
-  RECT r;
-  ::GetWindowRect(hwnd, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = w;
-  info.biHeight = h;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  void* bits = nullptr;
-  HDC screen = ::GetDC(nullptr);
-  HBITMAP dib =
-      ::CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC mem = ::CreateCompatibleDC(screen);
-  HGDIOBJ old = ::SelectObject(mem, dib);
-  ::BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  ::GdiFlush();
-  const DWORD stride = (w * 3 + 3) & ~3u, size = stride * h;
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + size;
-  bool ok = false;
-  if (FILE* out = std::fopen(path.c_str(), "wb")) {
-    ok = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&info, sizeof info, 1, out) == 1 &&
-         std::fwrite(bits, size, 1, out) == 1;
-    ok = std::fclose(out) == 0 && ok;
-  }
-  ::SelectObject(mem, old);
-  ::DeleteDC(mem);
-  ::DeleteObject(dib);
-  ::ReleaseDC(nullptr, screen);
-  std::printf("%s %s (%d x %d)\n", ok ? "wrote" : "FAILED", path.c_str(), w, h);
+// Saves the picture and says so.
+bool SavePicture(HWND hwnd, const std::string& path) {
+  const bool ok = gv::test::SaveWindowPicture(hwnd, path);
+  std::printf("%s %s\n", ok ? "wrote" : "FAILED", path.c_str());
   return ok;
 }
 
@@ -69,7 +39,7 @@ int main(int argc, char** argv) {
 
   ShowSplash();
   gv::test::PumpFor(500);
-  if (!Splash || !SaveWindowPicture(Splash->Handle(), dir + "splash.bmp")) ++failures;
+  if (!Splash || !SavePicture(Splash->Handle(), dir + "splash.bmp")) ++failures;
 
   fw::Application()->SetTitle("OEM Gorvale FE");
   fw::Application()->CreateForm<TfrmMain>();
@@ -87,12 +57,12 @@ int main(int argc, char** argv) {
   for (const auto& [name, entry] : kPages) {
     (frmMain->*entry)(nullptr);
     gv::test::PumpFor(300);
-    if (!SaveWindowPicture(frmMain->Handle(), dir + "page_" + name + ".bmp")) ++failures;
+    if (!SavePicture(frmMain->Handle(), dir + "page_" + name + ".bmp")) ++failures;
   }
 
   AboutBox->Show();
   gv::test::PumpFor(500);
-  if (!SaveWindowPicture(AboutBox->Handle(), dir + "about.bmp")) ++failures;
+  if (!SavePicture(AboutBox->Handle(), dir + "about.bmp")) ++failures;
   AboutBox->Hide();
   gv::test::ForgetSettings();
   return failures;

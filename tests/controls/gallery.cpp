@@ -2,7 +2,6 @@
 // of itself there (a BMP file, read from the screen) and exits. Not part of the launcher.
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -17,6 +16,8 @@
 #include "framework/win32/label.h"
 #include "framework/win32/panel.h"
 #include "framework/win32/radio_button.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/window_picture.h"
 
 namespace {
 
@@ -73,13 +74,8 @@ void AddToolbarPictures(fw::TWinControl* w) {
   const char* names[] = {"glyph_run", "glyph_about", "glyph_exit", "glyph_hand"};
   int left = 220;
   for (const char* name : names) {
-    std::string path = std::string(GORVALE_PICTURES) + "\\" + name + ".bmp";
-    FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in) continue;
-    std::string data;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) data.append(buffer, n);
-    std::fclose(in);
+    const std::string data = gv::test::ReadFileBytes(std::string(GORVALE_PICTURES) + "\\" + name + ".bmp");
+    if (data.empty()) continue;
     for (bool enabled : {true, false}) {
       auto* b = Place<TWin95SpeedButton>(w, left, 170, 25, 25);
       b->Glyph()->SetData(data);
@@ -148,40 +144,6 @@ void Build(GalleryWindow* w) {
   AddToolbarPictures(w);
 }
 
-// Copies the window's pixels from the screen into a 24-bit BMP file.
-bool SaveScreenshot(HWND hwnd, const char* path) {
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  fw::BmpImage image;
-  image.width = r.right - r.left;
-  image.height = r.bottom - r.top;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = image.width;
-  info.bmiHeader.biHeight = -image.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, dib);
-  BitBlt(mem, 0, 0, image.width, image.height, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  auto* p = static_cast<const uint32_t*>(bits);
-  image.pixels.assign(p, p + image.width * image.height);
-  for (uint32_t& px : image.pixels) px &= 0xFFFFFF;
-  SelectObject(mem, old);
-  DeleteObject(dib);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-  std::string file = fw::EncodeBmp(image);
-  FILE* out = std::fopen(path, "wb");
-  if (!out) return false;
-  bool ok = std::fwrite(file.data(), 1, file.size(), out) == file.size();
-  return std::fclose(out) == 0 && ok;
-}
-
 void PumpFor(DWORD ms) {
   DWORD end = GetTickCount() + ms;
   while (GetTickCount() < end) {
@@ -206,7 +168,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pressed->Left() + 5, pressed->Top() + 5));
   if (__argc > 1) {
     PumpFor(700);
-    return SaveScreenshot(hwnd, __argv[1]) ? 0 : 1;
+    return gv::test::SaveWindowPicture(hwnd, __argv[1]) ? 0 : 1;
   }
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -10,8 +10,8 @@
 #include "tests/e2e/window_driver.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/input.h"
+#include "tests/support/launcher_windows.h"
 #include "tests/support/message_loop.h"
-#include "tests/support/window_info.h"
 
 namespace gv::e2e {
 namespace {
@@ -19,34 +19,11 @@ namespace {
 using test::FileExists;
 using test::ReadFileBytes;
 using test::WindowsPath;
-using test::WindowText;
 using test::WriteFileBytes;
 
 void Copy(const std::string& from, const std::string& to) {
   if (!::CopyFileA(from.c_str(), to.c_str(), FALSE))
     throw std::runtime_error("cannot copy " + from + " to " + to);
-}
-
-struct Search {
-  DWORD pid;
-  HWND main = nullptr;
-  HWND splash = nullptr;
-};
-
-BOOL CALLBACK Collect(HWND hwnd, LPARAM lp) {
-  auto* s = reinterpret_cast<Search*>(lp);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != s->pid) return TRUE;
-  const LONG style = ::GetWindowLongA(hwnd, GWL_STYLE);
-  if ((style & WS_CAPTION) == WS_CAPTION && WindowText(hwnd) == "OEM Gorvale FE") s->main = hwnd;
-  // The splash: a visible borderless pop-up of 213 x 212.
-  if (!(style & WS_CAPTION) && (style & WS_POPUP) && ::IsWindowVisible(hwnd)) {
-    RECT r;
-    ::GetWindowRect(hwnd, &r);
-    if (r.right - r.left == 213 && r.bottom - r.top == 212) s->splash = hwnd;
-  }
-  return TRUE;
 }
 
 // Wine's per-program settings of the launcher.
@@ -106,47 +83,24 @@ void QuakeDir::ForgetGameRecord() const { ::DeleteFileA((Path() + "command-line.
 
 std::string QuakeDir::AwaitGameRecord(int ms) const {
   // The stand-in renames its record into place only when it is complete.
-  test::Await([this] { return HasGameRecord(); }, ms);
-  return ReadFileBytes(Path() + "command-line.txt");
+  return test::AwaitFileBytes(Path() + "command-line.txt", ms);
 }
 
-Launcher::Launcher(const QuakeDir& dir) {
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  const std::string exe = dir.Program();
-  std::string command = "\"" + exe + "\"";
-  started_ = ::GetTickCount();
-  if (!::CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, dir.Path().c_str(),
-                        &si, &info_))
-    throw std::runtime_error("cannot start " + exe);
+Launcher::Launcher(const QuakeDir& dir) : process_(dir.Program(), dir.Path()) {
+  if (!process_.Started()) throw std::runtime_error("cannot start " + dir.Program());
 }
 
-Launcher::~Launcher() {
-  if (Running()) {
-    HWND splash = nullptr;
-    if (HWND main = FindMain(&splash)) ::PostMessageA(main, WM_CLOSE, 0, 0);
-    if (::WaitForSingleObject(info_.hProcess, 5000) != WAIT_OBJECT_0) ::TerminateProcess(info_.hProcess, 1);
-  }
-  ::CloseHandle(info_.hThread);
-  ::CloseHandle(info_.hProcess);
-}
-
-HWND Launcher::FindMain(HWND* splash) const {
-  Search search{info_.dwProcessId};
-  ::EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
-  *splash = search.splash;
-  return search.main;
-}
+Launcher::~Launcher() { process_.Close(test::FindLauncherWindows(process_.Id()).main, 5000); }
 
 bool Launcher::AwaitReady(int ms) {
   const DWORD start = ::GetTickCount();
   auto left = [&] { return ms - static_cast<int>(::GetTickCount() - start); };
-  HWND splash = nullptr;
+  test::LauncherWindows w;
   // The splash, and the main window shown minimised beside it.
   if (!test::Await(
           [&] {
-            main_ = FindMain(&splash);
-            return splash && main_ && ::IsWindowVisible(main_) && ::IsIconic(main_);
+            main_ = (w = test::FindLauncherWindows(process_.Id())).main;
+            return w.splash && main_ && ::IsWindowVisible(main_) && ::IsIconic(main_);
           },
           left()))
     return false;
@@ -157,8 +111,8 @@ bool Launcher::AwaitReady(int ms) {
   const bool restored = test::Await(
       [&] {
         test::DispatchPending();
-        main_ = FindMain(&splash);
-        return !splash && main_ && ::IsWindowVisible(main_) && !::IsIconic(main_);
+        main_ = (w = test::FindLauncherWindows(process_.Id())).main;
+        return !w.splash && main_ && ::IsWindowVisible(main_) && !::IsIconic(main_);
       },
       left());
   ::EnableWindow(OtherWindow(), FALSE);
@@ -191,7 +145,7 @@ bool Launcher::AwaitReady(int ms) {
 bool Launcher::AwaitItsProcesses(int ms) const {
   // The descendants of the launcher in one snapshot; they are running while they are listed.
   auto running = [this] {
-    std::set<DWORD> family{info_.dwProcessId};
+    std::set<DWORD> family{process_.Id()};
     HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return false;
     std::vector<PROCESSENTRY32> all;
@@ -206,16 +160,10 @@ bool Launcher::AwaitItsProcesses(int ms) const {
         if (family.count(p.th32ParentProcessID)) family.insert(p.th32ProcessID);
     }
     for (const PROCESSENTRY32& p : all)
-      if (p.th32ProcessID != info_.dwProcessId && family.count(p.th32ProcessID)) return true;
+      if (p.th32ProcessID != process_.Id() && family.count(p.th32ProcessID)) return true;
     return false;
   };
   return test::Await([&] { return !running(); }, ms);
-}
-
-bool Launcher::AwaitExit(int ms, DWORD* code) {
-  if (::WaitForSingleObject(info_.hProcess, ms) != WAIT_OBJECT_0) return false;
-  if (code) ::GetExitCodeProcess(info_.hProcess, code);
-  return true;
 }
 
 }  // namespace gv::e2e

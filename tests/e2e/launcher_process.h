@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/child_process.h"
 #include "tests/support/scratch_dir.h"
 
 namespace gv::e2e {
@@ -51,11 +52,11 @@ class Launcher {
   bool AwaitReady(int ms);
   HWND Main() const { return main_; }
   DWORD ThreadId() const { return ::GetWindowThreadProcessId(main_, nullptr); }
-  DWORD ProcessId() const { return info_.dwProcessId; }
+  DWORD ProcessId() const { return process_.Id(); }
 
-  bool Running() const { return ::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+  bool Running() const { return process_.Running(); }
   // Waits for the process to end; false after ms.
-  bool AwaitExit(int ms, DWORD* code = nullptr);
+  bool AwaitExit(int ms, DWORD* code = nullptr) { return process_.AwaitExit(ms, code); }
   // Waits until the processes the launcher started (the command interpreter with its console and
   // the game) have ended; false after ms. Left running, the interpreter's console window would
   // come and go over the next launcher and take the front from it.
@@ -64,11 +65,9 @@ class Launcher {
   int ReadyAfter() const { return readyAfter_; }
 
  private:
-  HWND FindMain(HWND* splash) const;
-
-  PROCESS_INFORMATION info_{};
+  DWORD started_ = ::GetTickCount();
+  test::ChildProcess process_;
   HWND main_ = nullptr;
-  DWORD started_ = 0;
   int readyAfter_ = -1;
 };
 

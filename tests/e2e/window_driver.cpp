@@ -40,9 +40,7 @@ WindowDriver::WindowDriver(const FormOutline& outline, HWND main) : outline_(out
 HWND WindowDriver::Page(const std::string& caption) const {
   HWND notebook = Handle("Notebook1");
   for (HWND child = ::GetWindow(notebook, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    char text[64] = "";
-    ::GetWindowTextA(child, text, sizeof text);
-    if (caption == text) return child;
+    if (test::WindowText(child) == caption) return child;
   }
   return nullptr;
 }
@@ -55,9 +53,7 @@ std::string WindowDriver::VisiblePage() const {
   int count = 0;
   for (HWND child = ::GetWindow(notebook, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
     if (!::IsWindowVisible(child)) continue;
-    char text[64] = "";
-    ::GetWindowTextA(child, text, sizeof text);
-    visible = text;
+    visible = test::WindowText(child);
     ++count;
   }
   return count == 1 ? visible : std::string();
@@ -82,9 +78,8 @@ HWND WindowDriver::Handle(const std::string& name) const {
     ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     if (r.left != place.left || r.top != place.top) continue;
     // A button's caption is its window's text from the start.
-    char text[128] = "";
-    ::GetWindowTextA(child, text, sizeof text);
-    if (lstrcmpiA(WindowClassOf(place.className), "Button") == 0 && place.text != text) continue;
+    if (lstrcmpiA(WindowClassOf(place.className), "Button") == 0 && place.text != test::WindowText(child))
+      continue;
     return found_[name] = child;
   }
   return nullptr;
@@ -141,10 +136,7 @@ std::string WindowDriver::InputState() const {
   auto name = [this](HWND h) -> std::string {
     if (!h) return "none";
     if (h == main_) return "main window";
-    char cls[64] = "", text[64] = "";
-    ::GetClassNameA(h, cls, sizeof cls);
-    ::GetWindowTextA(h, text, sizeof text);
-    return std::string(cls) + " \"" + text + "\"";
+    return test::ClassOf(h) + " \"" + test::WindowText(h) + "\"";
   };
   std::string process = "running";
   if (HANDLE h = ::OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, pid_)) {

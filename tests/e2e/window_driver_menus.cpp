@@ -4,6 +4,7 @@
 
 #include "tests/e2e/launcher_process.h"
 #include "tests/e2e/window_driver.h"
+#include "tests/support/window_info.h"
 
 namespace gv::e2e {
 namespace {
@@ -14,30 +15,11 @@ using ::testing::AssertionSuccess;
 
 constexpr int kWait = 3000;
 
-struct TopSearch {
-  DWORD pid;
-  const char* className;
-  HWND found;
-};
-
-BOOL CALLBACK CollectTop(HWND hwnd, LPARAM lp) {
-  auto* s = reinterpret_cast<TopSearch*>(lp);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(hwnd, &owner);
-  char name[64] = "";
-  ::GetClassNameA(hwnd, name, sizeof name);
-  if (owner == s->pid && ::IsWindowVisible(hwnd) && lstrcmpiA(name, s->className) == 0) {
-    s->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // A visible top-level window of the process with the class.
 HWND FindTopLevel(DWORD pid, const char* className) {
-  TopSearch search{pid, className, nullptr};
-  ::EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return test::FindTopWindow(pid, [className](HWND hwnd) {
+    return ::IsWindowVisible(hwnd) && lstrcmpiA(test::ClassOf(hwnd).c_str(), className) == 0;
+  });
 }
 
 std::string WithoutAmpersand(const std::string& caption) {

@@ -6,10 +6,8 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,8 +15,10 @@
 #include "framework/win32/application.h"
 #include "framework/win32/form.h"
 #include "framework/win32/register_classes.h"
+#include "tests/support/child_process.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/message_box.h"
+#include "tests/support/message_loop.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/window_info.h"
 
@@ -150,60 +150,6 @@ TEST(ReleaseTest, ImportsOnlyFromWindowsOwnLibraries) {
   EXPECT_GE(libraries, 4);
 }
 
-// A process started from outside, with its top-level windows to be found.
-class Process {
- public:
-  explicit Process(const std::string& exe, const std::string& dir) {
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    std::string command = "\"" + exe + "\"";
-    started_ = ::CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(),
-                                &si, &info_) != FALSE;
-  }
-  ~Process() {
-    if (!started_) return;
-    if (::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) ::TerminateProcess(info_.hProcess, 1);
-    ::CloseHandle(info_.hThread);
-    ::CloseHandle(info_.hProcess);
-  }
-  bool Started() const { return started_; }
-
-  // The first visible or hidden top-level window of the process that `match` accepts, waiting
-  // up to ten seconds for it.
-  HWND WaitForWindow(const std::function<bool(HWND)>& match) const {
-    for (int i = 0; i < 200; ++i) {
-      Search search{info_.dwProcessId, &match, nullptr};
-      ::EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-      if (search.found) return search.found;
-      ::Sleep(50);
-    }
-    return nullptr;
-  }
-
-  bool WaitForExit(DWORD* code) const {
-    if (::WaitForSingleObject(info_.hProcess, 10000) != WAIT_OBJECT_0) return false;
-    return ::GetExitCodeProcess(info_.hProcess, code) != FALSE;
-  }
-
- private:
-  struct Search {
-    DWORD process;
-    const std::function<bool(HWND)>* match;
-    HWND found;
-  };
-  static BOOL CALLBACK Visit(HWND hwnd, LPARAM lp) {
-    auto* search = reinterpret_cast<Search*>(lp);
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(hwnd, &process);
-    if (process != search->process || !(*search->match)(hwnd)) return TRUE;
-    search->found = hwnd;
-    return FALSE;
-  }
-
-  PROCESS_INFORMATION info_{};
-  bool started_ = false;
-};
-
 // Our window class carries the program's first icon, so the main window shows it. Read in this
 // process, which carries the same icon (icon.rc): Wine answers no other process's class icon.
 TEST(ReleaseTest, OurWindowsShowTheProgramsIcon) {
@@ -217,20 +163,26 @@ TEST(ReleaseTest, OurWindowsShowTheProgramsIcon) {
 
 TEST(ReleaseTest, TerminationIsReportedInAnErrorBox) {
   const std::string probe = WindowsPath(TERMINATE_PROBE);
-  Process process(probe, probe.substr(0, probe.find_last_of('\\') + 1));
+  ChildProcess process(probe, probe.substr(0, probe.find_last_of('\\') + 1));
   ASSERT_TRUE(process.Started());
   // The box, once it has its title and text.
   std::string message;
-  HWND box = process.WaitForWindow([&message](HWND w) {
-    if (ClassOf(w) != "#32770" || WindowText(w) != "OEM Gorvale FE") return false;
-    message = ReadBox(w).text;
-    return !message.empty();
-  });
+  HWND box = nullptr;
+  Await(
+      [&] {
+        box = process.TopWindow([&message](HWND w) {
+          if (ClassOf(w) != "#32770" || WindowText(w) != "OEM Gorvale FE") return false;
+          message = ReadBox(w).text;
+          return !message.empty();
+        });
+        return box != nullptr;
+      },
+      10000);
   ASSERT_TRUE(box);
   EXPECT_EQ(message, "The settings could not be read.");
   ::PostMessageA(box, WM_COMMAND, IDOK, 0);
   DWORD code = 0;
-  ASSERT_TRUE(process.WaitForExit(&code));
+  ASSERT_TRUE(process.AwaitExit(10000, &code));
   EXPECT_EQ(code, 3u);  // abort()
 }
 

@@ -1,4 +1,5 @@
-// Whole files read and written as bytes; file_bytes.cpp natively, file_bytes_win.cpp under Wine.
+// Whole files read and written as bytes (file_bytes.cpp natively, file_bytes_win.cpp under
+// Wine), and a file awaited that another program writes (await_file.cpp).
 #pragma once
 
 #include <string>
@@ -12,5 +13,8 @@ std::string ReadFileBytes(const std::string& path);
 bool FileExists(const std::string& path);
 // Replaces the file with the bytes; throws std::runtime_error when it cannot be written.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The file's bytes once it is there; "" when it did not come within ms milliseconds. (A program
+// that writes it should move it into place when it is complete.)
+std::string AwaitFileBytes(const std::string& path, int ms);
 
 }  // namespace gv::test

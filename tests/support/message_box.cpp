@@ -26,21 +26,6 @@ BOOL CALLBACK ReadBoxChild(HWND child, LPARAM param) {
   return TRUE;
 }
 
-struct ProcessBoxSearch {
-  DWORD process;
-  const std::string& title;
-  HWND found;
-};
-
-BOOL CALLBACK FindProcessBox(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<ProcessBoxSearch*>(param);
-  DWORD process = 0;
-  ::GetWindowThreadProcessId(window, &process);
-  if (process != search->process || !IsBox(window) || WindowText(window) != search->title) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 }  // namespace
 
 BoxSeen ReadBox(HWND box) {
@@ -52,9 +37,8 @@ BoxSeen ReadBox(HWND box) {
 }
 
 HWND FindBoxOfProcess(DWORD process, const std::string& title) {
-  ProcessBoxSearch search{process, title, nullptr};
-  ::EnumWindows(FindProcessBox, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FindTopWindow(process,
+                       [&title](HWND window) { return IsBox(window) && WindowText(window) == title; });
 }
 
 BoxWatcher::BoxWatcher(DWORD thread) : thread_(thread), worker_([this] { Watch(); }) {}

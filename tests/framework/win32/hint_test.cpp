@@ -18,6 +18,7 @@ namespace {
 using gv::test::MoveMouse;
 using gv::test::PumpFor;
 using gv::test::PumpUntil;
+
 const char kHintsText[] = R"(object Hints: TTestForm
   Left = 150
   Top = 120
