@@ -4,17 +4,12 @@
 
 #include <functional>
 
+#include "tests/support/design_options.h"
+
 namespace gv {
 namespace {
 
-// Every control as the main window's description leaves it.
-LaunchOptions DesignDefaults() {
-  LaunchOptions o;
-  o.deathmatch_ = true;
-  o.mode_max_ = true;
-  o.skill_ = o.shirt_ = o.trousers_ = o.game_mode_value_ = "1";
-  return o;
-}
+using test::DesignDefaults;  // every control as the main window's description leaves it
 
 // Nothing checked; the always-present rows get recognisable values.
 LaunchOptions Plain() {

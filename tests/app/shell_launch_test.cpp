@@ -11,6 +11,7 @@
 #include "app/batch_file.h"
 #include "app/batch_line.h"
 #include "app/launch.h"
+#include "tests/support/design_options.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scratch_dir.h"
 
@@ -18,6 +19,7 @@ namespace gv {
 namespace {
 
 using test::AwaitFileBytes;
+using test::DesignDefaults;
 using test::ReadFileBytes;
 using test::ScratchDir;
 
@@ -43,13 +45,6 @@ std::string LaunchAndRecord(const ScratchDir& dir, const LaunchOptions& options)
 void ExpectReceivedAsWritten(const std::string& record, const LaunchOptions& options) {
   ASSERT_FALSE(record.empty()) << "the stand-in was not started";
   EXPECT_EQ(record, BuildBatchLine(options));
-}
-
-LaunchOptions DesignDefaults() {
-  LaunchOptions o;
-  o.deathmatch_ = o.mode_max_ = true;
-  o.skill_ = o.shirt_ = o.trousers_ = o.game_mode_value_ = "1";
-  return o;
 }
 
 TEST(ShellLaunch, DesignDefaultsReachTheGame) {

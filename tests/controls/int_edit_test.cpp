@@ -12,6 +12,7 @@
 #include "framework/core/component_reader.h"
 #include "framework/core/desc_parser.h"
 #include "tests/controls/test_host.h"
+#include "tests/support/message_loop.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ class IntEditTest : public ::testing::Test {
     edit_->SetBounds(10, 10, 80, 21);
     SetForegroundWindow(GetAncestor(host_->Handle(), GA_ROOT));
     edit_->SetFocus();
-    PumpMessages();
+    gv::test::DispatchPending(true);
   }
 
   HWND Edit() { return edit_->Handle(); }

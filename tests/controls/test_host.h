@@ -30,6 +30,3 @@ void ClickControl(fw::TControl* control);
 
 // Characters as WM_CHAR messages to a window.
 void Type(HWND hwnd, const char* text);
-
-// Handles the messages that are waiting (painting, posted notifications).
-void PumpMessages();

@@ -28,6 +28,15 @@ std::string WithoutAmpersand(const std::string& caption) {
   return s;
 }
 
+// A click on an item of a dropped-down list (the lines are of one height).
+void ClickItem(HWND list, int index) {
+  const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  const int height = static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  RECT client;
+  ::GetClientRect(list, &client);
+  test::ClickAt(test::ScreenPoint(list, client.right / 2, (index - top) * height + height / 2));
+}
+
 }  // namespace
 
 HWND WindowDriver::OpenMenuWindow() const { return FindTopLevel(pid_, "#32768"); }
@@ -152,12 +161,7 @@ AssertionResult WindowDriver::ShowPageBySelectorMouse(const std::string& page) {
                                           &WindowDriver::DroppedList, "drop-down list of the selector");
       !dropped)
     return dropped;
-  HWND list = DroppedList();
-  const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  const int height = static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-  RECT client;
-  ::GetClientRect(list, &client);
-  test::ClickAt(test::ScreenPoint(list, client.right / 2, (target - top) * height + height / 2));
+  ClickItem(DroppedList(), target);
   if (!test::Await([&] { return DroppedList() == nullptr && VisiblePage() == page; }, kWait))
     return AssertionFailure() << "the selector's list shows " << VisiblePage() << ", not " << page
                               << InputState();
@@ -194,12 +198,7 @@ AssertionResult WindowDriver::PickByMouse(const std::string& combo, int index) {
                     &WindowDriver::DroppedList, "drop-down list of " + combo);
       !dropped)
     return dropped;
-  HWND list = DroppedList();
-  const int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  const int height = static_cast<int>(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-  RECT client;
-  ::GetClientRect(list, &client);
-  test::ClickAt(test::ScreenPoint(list, client.right / 2, (index - top) * height + height / 2));
+  ClickItem(DroppedList(), index);
   if (!test::Await([&] { return DroppedList() == nullptr && ItemIndex(combo) == index; }, kWait))
     return AssertionFailure() << combo << " shows item " << ItemIndex(combo) << ", not " << index
                               << InputState();

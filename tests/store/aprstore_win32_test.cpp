@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "framework/core/component_reader.h"
 #include "framework/core/desc_parser.h"
@@ -14,6 +12,7 @@
 #include "framework/win32/form.h"
 #include "store/aprstore.h"
 #include "tests/store/store_test_components.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/message_box.h"
 
 namespace store_test {
@@ -28,13 +27,6 @@ class TStoreTestForm : public fw::TForm {
 const fw::ClassInfo& TStoreTestForm::StaticClass() {
   static const fw::ClassInfo info = fw::MakeClass<TStoreTestForm, fw::TForm>("TStoreTestForm");
   return info;
-}
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 class StoreFormTest : public ::testing::Test {
@@ -100,8 +92,8 @@ TEST_F(StoreFormTest, SettingsFileRoundTripThroughTheProfileFunctions) {
   MakeForm();
   Edit()->SetText(player);
   Store()->Save();
-  EXPECT_EQ(FileText(ini_), "[settings]\r\nEdit1.Text=''it'#39's " + std::string(600, 'p') +
-                                "''\r\nCheckBox1.Checked=False\r\n");
+  EXPECT_EQ(gv::test::ReadFileBytes(ini_), "[settings]\r\nEdit1.Text=''it'#39's " + std::string(600, 'p') +
+                                               "''\r\nCheckBox1.Checked=False\r\n");
   DestroyForm();
   MakeForm();
   EXPECT_EQ(Edit()->Text(), player);
@@ -128,7 +120,7 @@ TEST_F(StoreFormTest, CloseQuerySavesOnceTheFormMayCloseAndHasAWindow) {
   EXPECT_EQ(GetFileAttributesA(ini_.c_str()), INVALID_FILE_ATTRIBUTES);
   allow = true;
   form_->Close();
-  EXPECT_NE(FileText(ini_).find("Edit1.Text=''hello''"), std::string::npos);
+  EXPECT_NE(gv::test::ReadFileBytes(ini_).find("Edit1.Text=''hello''"), std::string::npos);
   EXPECT_TRUE(Store()->Saved());
   // Saved since the restore: destroying the form writes nothing more.
   DeleteFileA(ini_.c_str());
@@ -142,7 +134,7 @@ TEST_F(StoreFormTest, DestroySavesWhenNothingWasSavedSinceTheRestore) {
   Edit()->SetText("bye");
   DestroyForm();
   EXPECT_EQ(log, "destroy");
-  EXPECT_NE(FileText(ini_).find("Edit1.Text=''bye''"), std::string::npos);
+  EXPECT_NE(gv::test::ReadFileBytes(ini_).find("Edit1.Text=''bye''"), std::string::npos);
 }
 
 TEST_F(StoreFormTest, AFailingSaveInTheCloseQueryShowsTheErrorBoxAndTheCloseGoesOn) {
@@ -163,7 +155,7 @@ TEST_F(StoreFormTest, AFailingSaveInTheCloseQueryShowsTheErrorBoxAndTheCloseGoes
 }
 
 TEST_F(StoreFormTest, ADamagedSettingsFileIsReportedAndTheFormStillComesUp) {
-  std::ofstream(ini_, std::ios::binary) << "[settings]\r\nEdit1.Text=''kept''\r\nCheckBox1.Checked=Maybe\r\n";
+  gv::test::WriteFileBytes(ini_, "[settings]\r\nEdit1.Text=''kept''\r\nCheckBox1.Checked=Maybe\r\n");
   gv::test::BoxWatcher watcher;
   MakeForm();
   const gv::test::BoxSeen seen = watcher.Seen();
@@ -171,7 +163,8 @@ TEST_F(StoreFormTest, ADamagedSettingsFileIsReportedAndTheFormStillComesUp) {
   EXPECT_EQ(seen.text, "Invalid property value.");
   EXPECT_EQ(Edit()->Text(), "kept");
   Store()->Save();
-  EXPECT_EQ(FileText(ini_), "[settings]\r\nEdit1.Text=''kept''\r\nCheckBox1.Checked=False\r\n");
+  EXPECT_EQ(gv::test::ReadFileBytes(ini_),
+            "[settings]\r\nEdit1.Text=''kept''\r\nCheckBox1.Checked=False\r\n");
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 #include <windows.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "framework/core/error.h"
 #include "store/binary_rows.h"
+#include "tests/support/file_bytes.h"
 
 namespace store {
 namespace {
@@ -28,12 +28,7 @@ class IniSectionTest : public ::testing::Test {
     RemoveDirectoryA(file_.c_str());
   }
 
-  std::string FileText() const {
-    std::ifstream in(file_, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string FileText() const { return gv::test::ReadFileBytes(file_); }
 
   IniSection ini_;
   std::string file_ = TempPath("settings.ini");
@@ -65,9 +60,10 @@ TEST_F(IniSectionTest, EmptyValuesAndLinesWithoutEqualsSignAreNotReturned) {
 
 // A file edited by hand: the section reads as the profile functions give it key by key.
 TEST_F(IniSectionTest, HandEditedSectionReadsAsKeyByKey) {
-  std::ofstream(file_, std::ios::binary)
-      << "[other]\r\nA=0\r\n[Settings]\r\n; a comment\r\n  Edit1.Text = 'x'  \r\n=nameless\r\n"
-         "no equals sign\r\nTag=\"1\"\r\n\r\nEDIT1.text='y'\r\nHint='a\"\r\nLast=1\r\n[more]\r\nB=2\r\n";
+  gv::test::WriteFileBytes(
+      file_,
+      "[other]\r\nA=0\r\n[Settings]\r\n; a comment\r\n  Edit1.Text = 'x'  \r\n=nameless\r\n"
+      "no equals sign\r\nTag=\"1\"\r\n\r\nEDIT1.text='y'\r\nHint='a\"\r\nLast=1\r\n[more]\r\nB=2\r\n");
   const Lines expected{"Edit1.Text=x", "Tag=1", "Hint='a\"", "Last=1"};
   EXPECT_EQ(ini_.ReadSection(file_, "settings"), expected);
   for (const std::string& line : expected) {

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/Sdimain.h"
@@ -14,22 +12,11 @@
 #include "framework/win32/radio_button.h"
 #include "framework/win32/register_classes.h"
 #include "store/aprstore.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/message_box.h"
+#include "tests/support/settings_file.h"
 
 namespace {
-
-std::string SettingsPath() {
-  char dir[MAX_PATH];
-  GetWindowsDirectoryA(dir, MAX_PATH);
-  return std::string(dir) + "\\Zelt.ini";
-}
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class MainWindowStoreTest : public ::testing::Test {
  protected:
@@ -39,10 +26,10 @@ class MainWindowStoreTest : public ::testing::Test {
     RegisterStoreClasses();
     fw::Application()->SetTitle("OEM Gorvale FE");
   }
-  void SetUp() override { DeleteFileA(SettingsPath().c_str()); }
+  void SetUp() override { gv::test::ForgetSettings(); }
   void TearDown() override {
     delete window_;
-    DeleteFileA(SettingsPath().c_str());
+    gv::test::ForgetSettings();
   }
 
   // Makes the main window as the program does; its store restores from Zelt.ini at once.
@@ -64,7 +51,7 @@ class MainWindowStoreTest : public ::testing::Test {
 TEST_F(MainWindowStoreTest, ASaveOfTheDesignValuesWritesTheSettingsFileInWindowOrder) {
   MakeWindow();
   Store()->Save();
-  const std::string text = FileText(SettingsPath());
+  const std::string text = gv::test::SettingsFileBytes();
   const std::string first_lines =
       "[settings]\r\n"
       "IntEdit1.Text=''1''\r\n"
@@ -103,8 +90,9 @@ TEST_F(MainWindowStoreTest, ChoicesComeBackAfterARestartAsTheKeptButtonsSay) {
 }
 
 TEST_F(MainWindowStoreTest, ADamagedSettingsFileIsReportedAndTheWindowStillShows) {
-  std::ofstream(SettingsPath(), std::ios::binary)
-      << "[settings]\r\nEdit1.Text=''kept''\r\nCheckBox1.Checked=Maybe\r\nIntEdit1.Text=''7''\r\n";
+  gv::test::WriteFileBytes(
+      gv::test::SettingsPath(),
+      "[settings]\r\nEdit1.Text=''kept''\r\nCheckBox1.Checked=Maybe\r\nIntEdit1.Text=''7''\r\n");
   {
     gv::test::BoxWatcher watcher;  // the restore when the window is made
     MakeWindow();
@@ -119,7 +107,7 @@ TEST_F(MainWindowStoreTest, ADamagedSettingsFileIsReportedAndTheWindowStillShows
   EXPECT_EQ(Edit("Edit1")->Text(), "kept");
   // The next save writes a clean section.
   Store()->Save();
-  const std::string text = FileText(SettingsPath());
+  const std::string text = gv::test::SettingsFileBytes();
   EXPECT_NE(text.find("\r\nCheckBox1.Checked=False\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nIntEdit1.Text=''1''\r\n"), std::string::npos);
 }
@@ -127,11 +115,11 @@ TEST_F(MainWindowStoreTest, ADamagedSettingsFileIsReportedAndTheWindowStillShows
 TEST_F(MainWindowStoreTest, ASaveThatFailsAsTheWindowClosesIsReportedAndTheCloseGoesOn) {
   // Every way out passes the close handler: a failure there must not keep the window open.
   MakeWindow();
-  ASSERT_TRUE(CreateDirectoryA(SettingsPath().c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryA(gv::test::SettingsPath().c_str(), nullptr));
   gv::test::BoxWatcher watcher;
   EXPECT_NO_THROW(window_->FormClose(window_));
   EXPECT_EQ(watcher.Seen().text, "Unable to write to Zelt.ini.");
-  RemoveDirectoryA(SettingsPath().c_str());
+  RemoveDirectoryA(gv::test::SettingsPath().c_str());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "tests/support/window_info.h"
 
 namespace gv::test {
+
 ChildProcess::ChildProcess(const std::string& exe, const std::string& dir) {
   STARTUPINFOA si{};
   si.cb = sizeof si;

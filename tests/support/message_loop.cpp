@@ -23,9 +23,12 @@ bool PumpUntil(const std::function<bool()>& done, int ms) {
   return result;
 }
 
-void DispatchPending() {
+void DispatchPending(bool translateKeys) {
   MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (translateKeys) ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
 }
 
 }  // namespace gv::test

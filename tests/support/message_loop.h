@@ -12,8 +12,9 @@ namespace gv::test {
 void PumpFor(int ms);
 // Runs it until done() holds or ms milliseconds have passed; returns done().
 bool PumpUntil(const std::function<bool()>& done, int ms = 3000);
-// Dispatches every message waiting for this thread and returns (keys are not translated).
-void DispatchPending();
+// Dispatches every message waiting for this thread and returns; key messages are translated into
+// characters only when asked (tests that post the WM_CHAR a key makes do not want a second one).
+void DispatchPending(bool translateKeys = false);
 
 // Polls cond every 10 ms until it holds or ms have passed; returns cond(). Runs no messages.
 template <class Cond>

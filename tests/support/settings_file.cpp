@@ -5,15 +5,11 @@
 #include "tests/support/file_bytes.h"
 
 namespace gv::test {
-namespace {
-
 std::string SettingsPath() {
   char dir[MAX_PATH] = "";
   ::GetWindowsDirectoryA(dir, sizeof dir);
   return std::string(dir) + "\\Zelt.ini";
 }
-
-}  // namespace
 
 void ForgetSettings() { ::DeleteFileA(SettingsPath().c_str()); }
 

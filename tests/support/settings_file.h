@@ -5,6 +5,8 @@
 
 namespace gv::test {
 
+// Zelt.ini in the Windows directory.
+std::string SettingsPath();
 // Deletes Zelt.ini in the Windows directory, so that the main window starts with its design
 // values.
 void ForgetSettings();
