@@ -81,23 +81,48 @@ bool TBitmap::ClipFrame(RECT& frame) const {
   return frame.left < frame.right && frame.top < frame.bottom;
 }
 
+namespace {
+
+// One of a picture's bitmaps selected into a memory DC, to be copied onto dc with black text and
+// white background colours, so that a monochrome source maps 0 bits to black and 1 bits to white.
+// Everything is put back when it goes.
+class BlitSource {
+ public:
+  BlitSource(HDC dc, HBITMAP bitmap)
+      : dc_(dc),
+        mem_(CreateCompatibleDC(dc)),
+        old_(SelectObject(mem_, bitmap)),
+        oldText_(SetTextColor(dc, RGB(0, 0, 0))),
+        oldBack_(SetBkColor(dc, RGB(255, 255, 255))) {}
+  ~BlitSource() {
+    SetTextColor(dc_, oldText_);
+    SetBkColor(dc_, oldBack_);
+    SelectObject(mem_, old_);
+    DeleteDC(mem_);
+  }
+  BlitSource(const BlitSource&) = delete;
+  BlitSource& operator=(const BlitSource&) = delete;
+
+  HDC Dc() const { return mem_; }
+  void Select(HBITMAP bitmap) { SelectObject(mem_, bitmap); }
+
+ private:
+  HDC dc_, mem_;
+  HGDIOBJ old_;
+  COLORREF oldText_, oldBack_;
+};
+
+}  // namespace
+
 void TBitmap::DrawTransparent(HDC dc, int x, int y, const RECT& frame) {
   RECT r = frame;
   if (Empty() || !ClipFrame(r)) return;
   MakeGdiObjects();
   int w = r.right - r.left, h = r.bottom - r.top;
-  HDC mem = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(mem, mask_);
-  // Monochrome to colour: 0 bits take the text colour, 1 bits the background colour.
-  COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
-  COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
-  BitBlt(dc, x, y, w, h, mem, r.left, r.top, SRCAND);  // clear where the picture goes
-  SelectObject(mem, colors_);
-  BitBlt(dc, x, y, w, h, mem, r.left, r.top, SRCPAINT);
-  SetTextColor(dc, oldText);
-  SetBkColor(dc, oldBack);
-  SelectObject(mem, old);
-  DeleteDC(mem);
+  BlitSource source(dc, mask_);
+  BitBlt(dc, x, y, w, h, source.Dc(), r.left, r.top, SRCAND);  // clear where the picture goes
+  source.Select(colors_);
+  BitBlt(dc, x, y, w, h, source.Dc(), r.left, r.top, SRCPAINT);
 }
 
 void TBitmap::DrawEmbossed(HDC dc, int x, int y, const RECT& frame, COLORREF highlight, COLORREF shadow) {
@@ -105,22 +130,15 @@ void TBitmap::DrawEmbossed(HDC dc, int x, int y, const RECT& frame, COLORREF hig
   if (Empty() || !ClipFrame(r)) return;
   MakeGdiObjects();
   int w = r.right - r.left, h = r.bottom - r.top;
-  HDC mem = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(mem, shape_);
-  COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
-  COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+  BlitSource source(dc, shape_);
   HBRUSH light = CreateSolidBrush(highlight), dark = CreateSolidBrush(shadow);
   HGDIOBJ oldBrush = SelectObject(dc, light);
-  BitBlt(dc, x + 1, y + 1, w, h, mem, r.left, r.top, kRopBrushThroughMask);
+  BitBlt(dc, x + 1, y + 1, w, h, source.Dc(), r.left, r.top, kRopBrushThroughMask);
   SelectObject(dc, dark);
-  BitBlt(dc, x, y, w, h, mem, r.left, r.top, kRopBrushThroughMask);
+  BitBlt(dc, x, y, w, h, source.Dc(), r.left, r.top, kRopBrushThroughMask);
   SelectObject(dc, oldBrush);
   DeleteObject(light);
   DeleteObject(dark);
-  SetTextColor(dc, oldText);
-  SetBkColor(dc, oldBack);
-  SelectObject(mem, old);
-  DeleteDC(mem);
 }
 
 void TBitmap::MakeGdiObjects() {
