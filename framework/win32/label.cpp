@@ -44,12 +44,14 @@ UINT TLabel::DrawFlags() const {
 SIZE TLabel::TextExtent() {
   std::string text = Caption();
   if (text.empty() || text == "&") text += ' ';
-  HDC dc = GetDC(nullptr);
+  // A memory DC measures as the screen does, without a trip to the window server for the
+  // screen's visible region that GetDC(nullptr) makes.
+  HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, Font()->Handle());
   RECT r{0, 0, 0, 0};
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawFlags() | DT_CALCRECT);
   SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  DeleteDC(dc);
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 

@@ -163,6 +163,17 @@ TEST(LabelTest, AutoSizeFollowsTheCaption) {
   label.SetCaption("Skill:");
   SIZE size = label.TextExtent();
   EXPECT_GT(size.cx, 10);
+  {
+    // Measured as the screen shows it.
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, label.Font()->Handle());
+    SIZE onScreen{};
+    GetTextExtentPoint32A(screen, "Skill:", 6, &onScreen);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(size.cx, onScreen.cx);
+    EXPECT_EQ(size.cy, onScreen.cy);
+  }
   EXPECT_EQ(label.Width(), size.cx);
   EXPECT_EQ(label.Height(), size.cy);
   int shortWidth = label.Width();
