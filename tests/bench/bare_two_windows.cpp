@@ -39,8 +39,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   UpdateWindow(splash);
 
   at = Centred(kMainWidth, kMainHeight);
-  HWND main = CreateWindowExA(0, "BareTwoWindows", "Bare", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                              at.x, at.y, kMainWidth, kMainHeight, nullptr, nullptr, instance, nullptr);
+  HWND main =
+      CreateWindowExA(0, "BareTwoWindows", "Bare", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                      at.x, at.y, kMainWidth, kMainHeight, nullptr, nullptr, instance, nullptr);
   ShowWindow(main, SW_SHOWMINNOACTIVE);
 
   MSG msg;

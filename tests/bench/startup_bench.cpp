@@ -105,7 +105,8 @@ int main(int argc, char** argv) {
       programs.push_back(arg);
   }
   if (programs.size() < 2) {
-    std::fprintf(stderr, "usage: startup_bench [--runs N] [--pointer-centre] LAUNCHER.exe YARDSTICK.exe...\n");
+    std::fprintf(stderr,
+                 "usage: startup_bench [--runs N] [--pointer-centre] LAUNCHER.exe YARDSTICK.exe...\n");
     return 2;
   }
   const size_t n = programs.size();
