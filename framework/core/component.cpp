@@ -57,11 +57,15 @@ Component* Component::FindComponent(std::string_view name) const {
 }
 
 void Component::Notification(Component* component, Operation operation) {
-  // Iterate over a copy: a receiver may destroy or move components while it is told.
+  // Iterate over a copy: a receiver may destroy or move components while it is told. Once one
+  // has, each later one is told only if it is still owned; until then all are.
   std::vector<Component*> owned = components_;
-  for (Component* c : owned)
-    if (std::find(components_.begin(), components_.end(), c) != components_.end())
-      c->Notification(component, operation);
+  const unsigned changes = ownedChanges_;
+  for (Component* c : owned) {
+    if (ownedChanges_ != changes && std::find(components_.begin(), components_.end(), c) == components_.end())
+      continue;
+    c->Notification(component, operation);
+  }
 }
 
 void Component::GetChildren(std::vector<Component*>& children, Component* root) const {
@@ -72,6 +76,7 @@ void Component::GetChildren(std::vector<Component*>& children, Component* root) 
 
 void Component::Insert(Component* component) {
   components_.push_back(component);
+  ++ownedChanges_;
   component->owner_ = this;
   Notification(component, Operation::Insert);
 }
@@ -80,6 +85,7 @@ void Component::Remove(Component* component) {
   auto it = std::find(components_.begin(), components_.end(), component);
   if (it == components_.end()) return;
   components_.erase(it);
+  ++ownedChanges_;
   component->owner_ = nullptr;
   Notification(component, Operation::Remove);
 }

@@ -68,6 +68,7 @@ class Component : public Persistent {
   std::string name_;
   Component* owner_ = nullptr;
   std::vector<Component*> components_;
+  unsigned ownedChanges_ = 0;  // counts insertions and removals, for Notification
   int tag_ = 0;
   unsigned state_ = 0;
 };

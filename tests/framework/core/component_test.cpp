@@ -2,6 +2,8 @@
 // tables.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "framework/core/class_info.h"
 #include "framework/core/error.h"
 #include "tests/framework/core/test_components.h"
@@ -22,6 +24,31 @@ TEST(Component, OwnerDestroysWhatItOwnsAndTellsTheOthers) {
   EXPECT_EQ(root->removed, std::vector<std::string>{"B"});
   EXPECT_EQ(a->removed, std::vector<std::string>{"B"});
   delete root;  // frees A too; ASan reports a leak otherwise
+}
+
+// Told of a removal, destroys another component of its owner's.
+class Dropper : public TWidget {
+ public:
+  using TWidget::TWidget;
+  Component* victim = nullptr;
+  void Notification(Component* c, Operation op) override {
+    if (op == Operation::Remove && victim) delete std::exchange(victim, nullptr);
+    TWidget::Notification(c, op);
+  }
+};
+
+TEST(Component, ReceiverThatDestroysASiblingStopsOnlyThatOneBeingTold) {
+  TWidget root(nullptr);
+  auto* dropper = new Dropper(&root);
+  auto* victim = new TWidget(&root);
+  auto* later = new TWidget(&root);
+  auto* gone = new TWidget(&root);
+  victim->SetName("Victim");
+  gone->SetName("Gone");
+  dropper->victim = victim;
+  delete gone;  // the dropper, told first, destroys the victim: it must not be told after that
+  EXPECT_EQ(root.Components(), (std::vector<Component*>{dropper, later}));
+  EXPECT_EQ(later->removed, (std::vector<std::string>{"Victim", "Gone"}));
 }
 
 TEST(Component, NamesAreUniqueAmongSiblingsAndFoundWithoutCase) {
