@@ -13,6 +13,7 @@
 #include "framework/win32/check_box.h"
 #include "framework/win32/combo_box.h"
 #include "framework/win32/edit.h"
+#include "framework/win32/error_box.h"
 #include "framework/win32/label.h"
 #include "framework/win32/notebook.h"
 #include "framework/win32/panel.h"
@@ -147,7 +148,22 @@ void TfrmMain::FormShow(fw::Component*) {
 
 void TfrmMain::timerSplashTimer(fw::Component*) {
   timerSplash_->SetEnabled(false);
+  BringUp();
+}
+
+void TfrmMain::BringUp() {
   SetWindowState(fw::wsNormal);
+  if (broughtUp_) return;
+  broughtUp_ = true;
+  PostMessageA(Handle(), kReportSettingsMessage, 0, 0);
+}
+
+bool TfrmMain::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == kReportSettingsMessage) {
+    ReportSkippedSettings();
+    return true;
+  }
+  return fw::TForm::WndProc(msg, wp, lp, result);
 }
 
 void TfrmMain::FormResize(fw::Component*) {
@@ -195,6 +211,13 @@ void TfrmMain::RestoreSettings() {
   } catch (const std::exception& e) {
     fw::Application()->HandleException(e);
   }
+}
+
+// Entries of the settings file that the restores left out: one box, whose owner is this
+// window, however many restores found them.
+void TfrmMain::ReportSkippedSettings() {
+  const std::string report = gv::FindComponentAs<TAutoPropertiesStore>(*this, "AutoPS")->TakeRestoreReport();
+  if (!report.empty()) fw::ShowErrorBox(Handle(), fw::Application()->Title(), report);
 }
 
 // --- Pages ---

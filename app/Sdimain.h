@@ -95,10 +95,18 @@ class TfrmMain : public fw::TForm {
   // The option values as the controls hold them now: the run button's snapshot.
   gv::LaunchOptions TakeLaunchOptions() const;
 
+  // Restores the window from its minimised start (the splash timer, or the splash losing the
+  // activation). Once it is up, the settings that the restores had to leave out are reported,
+  // in one box that the window owns.
+  void BringUp();
+
   void Loaded() override;
+  bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
   static constexpr int kWidth = 317, kHeight = 264;
+  // Posted by BringUp: the box comes once the splash has gone.
+  static constexpr UINT kReportSettingsMessage = WM_USER + 2;
 
   void BindComponents();
   // Shows the named page and points the selector at it (the menu's page entries).
@@ -107,6 +115,7 @@ class TfrmMain : public fw::TForm {
   // The settings store's save and restore on AutoPS.
   void SaveSettings();
   void RestoreSettings();
+  void ReportSkippedSettings();
   // Enabled states in line with restored values, run once by FormShow (Sdimain_options.cpp).
   void ApplyRestoredStates();
   // Parts of the option rules (Sdimain_options.cpp) and the map and menu handlers
@@ -144,6 +153,7 @@ class TfrmMain : public fw::TForm {
   fw::TPopupMenu* popupBPP_ = nullptr;
   fw::TTimer* timerSplash_ = nullptr;
 
+  bool broughtUp_ = false;
   // The shown name of the chosen map while a map handler runs; loaded from lblMapName on show.
   std::string mapText_;
 };

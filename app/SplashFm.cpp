@@ -24,9 +24,10 @@ void TSplash::FormDeactivate(fw::Component*) {
   if (going_) return;
   going_ = true;
   fw::Application()->SetCursor(fw::crDefault);
-  if (frmMain) frmMain->SetWindowState(fw::wsNormal);
-  // Deleted once this notification has returned: the window is still in use until then.
+  // Deleted once this notification has returned: the window is still in use until then. Asked
+  // first, so that the splash is gone before anything the main window posts as it comes up.
   Release();
+  if (frmMain) frmMain->BringUp();
 }
 
 void ShowSplash() {

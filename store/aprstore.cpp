@@ -79,16 +79,26 @@ void TAutoPropertiesStore::Restore() {
   const std::vector<std::string> lines =
       platform_->Sections(use_registry_).ReadSection(IniFileName(), IniSection());
   onBeforeRestore(this);
+  skipped_.clear();
   if (fw::Component* owner = Owner()) {
     const std::unique_ptr<store::BinaryRows> binary = platform_->OpenBinaryRows(BinaryFileName());
-    for (const store::EntryRun& run : store::SplitRuns(lines)) {
-      fw::Component* component = store::ResolveComponent(owner, run.name);
-      // The store's own settings come from the window description alone.
-      if (!component || component == this) continue;
-      store::ApplyRun(component, run.lines, *binary);
-    }
+    skipped_ = store::ApplyEntries(owner, this, lines, *binary);
   }
   onAfterRestore(this);
+}
+
+std::string TAutoPropertiesStore::TakeRestoreReport() {
+  if (skipped_.empty()) return std::string();
+  constexpr size_t kListed = 10;
+  std::string text = (use_registry_ ? "Registry key " : "Settings file ") + IniFileName() + ", section " +
+                     IniSection() + ": " + std::to_string(skipped_.size()) +
+                     (skipped_.size() == 1 ? " entry was" : " entries were") +
+                     " not restored and the values shown instead will be saved\r\n";
+  for (size_t i = 0; i < skipped_.size() && i < kListed; ++i)
+    text += "\r\n" + skipped_[i].key + ": " + skipped_[i].reason;
+  if (skipped_.size() > kListed) text += "\r\nand " + std::to_string(skipped_.size() - kListed) + " more";
+  skipped_.clear();
+  return text;
 }
 
 void TAutoPropertiesStore::Loaded() {

@@ -6,11 +6,13 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/core/component.h"
 #include "framework/core/method.h"
 #include "store/auto_objects.h"
 #include "store/store_platform.h"
+#include "store/store_walk.h"
 
 class TAutoPropertiesStore : public fw::Component {
  public:
@@ -48,9 +50,15 @@ class TAutoPropertiesStore : public fw::Component {
   // Writes the kept values into the section, after erasing it. Nothing at all happens without
   // an owner or without items. Errors propagate; an error before the write leaves the section.
   void Save();
-  // Applies every entry of the section whose component is found, run by run. Errors propagate;
-  // runs applied before the error stay applied.
+  // Applies every entry of the section that can be applied. An entry that cannot (no such
+  // component or property, a value that does not parse or is of the wrong kind) leaves its
+  // property as it was and is kept for the report below. Errors of the storage propagate.
   void Restore();
+  // The entries the last Restore left out, in section order.
+  const std::vector<store::SkippedEntry>& Skipped() const { return skipped_; }
+  // A report of them for the user, naming the settings file; empty when nothing was left out.
+  // Taking it forgets them, so that one start reports them once however often it restores.
+  std::string TakeRestoreReport();
   // True once a Save has completed since the last Restore began.
   bool Saved() const { return saved_; }
 
@@ -82,6 +90,7 @@ class TAutoPropertiesStore : public fw::Component {
   TAutoObjectsStore items_;
   bool saved_ = false;
   bool restoring_ = false;
+  std::vector<store::SkippedEntry> skipped_;
   std::unique_ptr<store::StorePlatform> platform_;
 
   // The owner window's handlers replaced by the store's, to chain to and put back. The store's

@@ -1,52 +1,97 @@
-// Restore: the section's lines in runs per component, each applied as a one-object block.
-#include "framework/core/collection.h"
+// Restore: the section's entries in runs per component, rebuilt into properties of the
+// description tree and applied through the loader one by one.
+#include <algorithm>
+
 #include "framework/core/component_reader.h"
-#include "framework/core/desc_parser.h"
+#include "store/property_entries.h"
+#include "store/section_lines.h"
 #include "store/store_walk.h"
-#include "store/value_encoding.h"
 
 namespace store {
 
 namespace {
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
-  return s;
-}
+// The entries of one component name in a row, with the name and its "." taken off the keys.
+struct EntryRun {
+  std::string name;
+  std::vector<Entry> entries;
+};
+
+class Applier {
+ public:
+  Applier(fw::Component* window, const fw::Component* store, BinaryRows& binary)
+      : window_(window), store_(store), binary_(binary) {}
+
+  void Apply(const std::vector<std::string>& lines) {
+    for (const EntryRun& run : Runs(lines)) ApplyRun(run);
+    std::stable_sort(skipped_.begin(), skipped_.end(),
+                     [](const Skip& a, const Skip& b) { return a.number < b.number; });
+  }
+
+  std::vector<SkippedEntry> Skipped() const {
+    std::vector<SkippedEntry> out;
+    for (const Skip& skip : skipped_) {
+      const bool known = skip.number >= 1 && static_cast<size_t>(skip.number) <= keys_.size();
+      out.push_back({known ? keys_[static_cast<size_t>(skip.number - 1)] : std::string(), skip.reason});
+    }
+    return out;
+  }
+
+ private:
+  struct Skip {
+    int number;
+    std::string reason;
+  };
+
+  // Entries are numbered from 1 in section order; keys_ keeps each one's key as the file has it.
+  std::vector<EntryRun> Runs(const std::vector<std::string>& lines) {
+    std::vector<EntryRun> runs;
+    for (const std::string& line : lines) {
+      EntryParts parts;
+      if (!SplitEntry(line, parts)) continue;
+      keys_.emplace_back(parts.key);
+      const size_t dot = parts.key.find('.');
+      const std::string_view name = TrimBlanks(parts.key.substr(0, dot));
+      const std::string_view key =
+          dot == std::string_view::npos ? std::string_view() : parts.key.substr(dot + 1);
+      if (runs.empty() || runs.back().name != name) runs.push_back({std::string(name), {}});
+      runs.back().entries.push_back(
+          {std::string(key), std::string(parts.value), static_cast<int>(keys_.size())});
+    }
+    return runs;
+  }
+
+  void ApplyRun(const EntryRun& run) {
+    fw::Component* component = ResolveComponent(window_, run.name);
+    // The store's own settings come from the window description alone.
+    if (component && component == store_) return;
+    if (!component) {
+      for (const Entry& entry : run.entries) skipped_.push_back({entry.number, "Component not found"});
+      return;
+    }
+    std::vector<EntryFault> faults;
+    const std::vector<fw::desc::Property> properties = RebuildProperties(run.entries, binary_, faults);
+    for (EntryFault& fault : faults) skipped_.push_back({fault.number, std::move(fault.reason)});
+    fw::ApplyProperties(component, properties, window_,
+                        [this](const fw::desc::Property& property, const fw::Error& error) {
+                          skipped_.push_back({property.line, error.what()});
+                        });
+  }
+
+  fw::Component* window_;
+  const fw::Component* store_;
+  BinaryRows& binary_;
+  std::vector<std::string> keys_;
+  std::vector<Skip> skipped_;
+};
 
 }  // namespace
 
-std::vector<EntryRun> SplitRuns(const std::vector<std::string>& lines) {
-  std::vector<EntryRun> runs;
-  bool open = false;  // the last line belongs to the last run
-  for (const std::string& line : lines) {
-    const size_t dot = line.find('.');
-    if (dot == std::string::npos) {
-      open = false;
-      continue;
-    }
-    const std::string_view name = Trim(std::string_view(line).substr(0, dot));
-    if (!open || dot == 0 || runs.back().name != name) runs.push_back(EntryRun{std::string(name), {}});
-    open = true;
-    // The whole rest of the line, however long: a long text must come back intact.
-    runs.back().lines.push_back(line.substr(dot + 1));
-  }
-  return runs;
-}
-
-void ApplyRun(fw::Component* component, const std::vector<std::string>& lines, BinaryRows& binary) {
-  std::vector<std::string> collections;
-  const std::string text =
-      BuildObjectText(component->Name(), component->Class().name, lines, binary, &collections);
-  // Parsed before anything changes, so that a damaged entry leaves the component as it was.
-  const fw::desc::Object block = fw::desc::Parse(text);
-  for (const std::string& name : collections) {
-    const fw::PropInfo* prop = component->Class().FindProperty(name);
-    if (!prop || prop->kind != fw::PropKind::Collection) continue;
-    if (auto* collection = dynamic_cast<fw::TCollection*>(prop->getObj(component))) collection->Clear();
-  }
-  fw::ApplyBlock(component, block);
+std::vector<SkippedEntry> ApplyEntries(fw::Component* window, const fw::Component* store,
+                                       const std::vector<std::string>& lines, BinaryRows& binary) {
+  Applier applier(window, store, binary);
+  applier.Apply(lines);
+  return applier.Skipped();
 }
 
 }  // namespace store

@@ -1,10 +1,10 @@
-// Save: the owner's description text, walked block by block.
+// Save: the owner's description tree, walked object by object.
 #include <algorithm>
 
 #include "framework/core/component_writer.h"
 #include "framework/core/text_util.h"
+#include "store/property_entries.h"
 #include "store/store_walk.h"
-#include "store/value_encoding.h"
 
 namespace store {
 
@@ -23,42 +23,54 @@ std::string EnumIdent(const fw::PropInfo& prop, fw::Component& component) {
   return std::to_string(value);
 }
 
-bool Contains(const std::vector<std::string>& names, const std::string& name) {
+bool Contains(const std::vector<std::string>& names, std::string_view name) {
   return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return fw::SameText(n, name); });
 }
 
-// The block of one kept component: lines [begin, end) after its header.
-void CollectBlock(const std::vector<std::string>& lines, size_t begin, size_t end, fw::Component& component,
-                  const TAutoObjectStore& item, BinaryRows& binary, std::vector<std::string>& entries) {
-  const std::string key_prefix = component.Name() + ".";
-  const std::string section_prefix = OwnerChain(component);
-  const std::vector<std::string>& kept = item.StoredProp()->Lines();
-  const int base = begin < end ? Indentation(lines[begin]) : 0;
-  std::vector<std::string> handled;
+class Collector {
+ public:
+  Collector(fw::Component* owner, const TAutoObjectsStore& items, BinaryRows& binary)
+      : owner_(owner), items_(items), binary_(binary) {}
 
-  size_t i = begin;
-  while (i < end) {
-    const std::string name = LinePropertyName(lines[i]);
-    if (name.empty() || !Contains(kept, name)) {
-      // Not kept: pass over the line and whatever continues it.
-      for (++i; i < end && Indentation(lines[i]) > base; ++i) {
-      }
-      continue;
+  // The object and, after it, every object below it: the order of the description text.
+  void Walk(const fw::desc::Object& object) {
+    fw::Component* component = ResolveComponent(owner_, object.name);
+    const int item = component ? items_.IndexOfComponent(component) : -1;
+    if (item >= 0) Collect(object, *component, *items_.Items(static_cast<size_t>(item)));
+    for (const fw::desc::Object& child : object.children) Walk(child);
+  }
+
+  std::vector<std::string> entries;
+
+ private:
+  void Collect(const fw::desc::Object& object, fw::Component& component, const TAutoObjectStore& item) {
+    const std::string key_prefix = component.Name() + ".";
+    const std::string section_prefix = OwnerChain(component);
+    const std::vector<std::string>& kept = item.StoredProp()->Lines();
+    std::vector<std::string> handled;
+    for (const fw::desc::Property& property : object.props) {
+      // "Font.Color" belongs to "Font".
+      const std::string name = property.name.substr(0, property.name.find('.'));
+      if (!Contains(kept, name)) continue;
+      std::vector<std::string> found;
+      FlattenProperty(property, "", section_prefix, binary_, found);
+      for (const std::string& entry : found) entries.push_back(key_prefix + entry);
+      handled.push_back(name);
     }
-    std::vector<std::string> found;
-    FlattenProperty(lines, i, "", section_prefix, binary, found);
-    for (const std::string& entry : found) entries.push_back(key_prefix + entry);
-    handled.push_back(name);
+    // Values the description leaves out (defaults, properties not stored there) of enumeration
+    // kind.
+    for (const std::string& name : kept) {
+      if (Contains(handled, name)) continue;
+      const fw::PropInfo* prop = component.Class().FindProperty(name);
+      if (!prop || prop->kind != fw::PropKind::Enum) continue;
+      entries.push_back(key_prefix + name + "=" + EnumIdent(*prop, component));
+    }
   }
 
-  // Values the text leaves out (defaults, properties not stored there) of enumeration kind.
-  for (const std::string& name : kept) {
-    if (Contains(handled, name)) continue;
-    const fw::PropInfo* prop = component.Class().FindProperty(name);
-    if (!prop || prop->kind != fw::PropKind::Enum) continue;
-    entries.push_back(key_prefix + name + "=" + EnumIdent(*prop, component));
-  }
-}
+  fw::Component* owner_;
+  const TAutoObjectsStore& items_;
+  BinaryRows& binary_;
+};
 
 }  // namespace
 
@@ -70,23 +82,9 @@ fw::Component* ResolveComponent(fw::Component* owner, std::string_view name) {
 
 std::vector<std::string> CollectEntries(fw::Component* owner, const TAutoObjectsStore& items,
                                         BinaryRows& binary) {
-  const std::vector<std::string> lines = SplitLines(fw::WriteRootText(owner));
-  std::vector<std::string> entries;
-  size_t i = 0;
-  while (i < lines.size()) {
-    fw::Component* component =
-        IsObjectHeader(lines[i]) ? ResolveComponent(owner, HeaderComponentName(lines[i])) : nullptr;
-    const int item = component ? items.IndexOfComponent(component) : -1;
-    if (item < 0) {
-      ++i;
-      continue;
-    }
-    size_t end = i + 1;
-    while (end < lines.size() && !IsObjectHeader(lines[end])) ++end;
-    CollectBlock(lines, i + 1, end, *component, *items.Items(static_cast<size_t>(item)), binary, entries);
-    i = end;
-  }
-  return entries;
+  Collector collector(owner, items, binary);
+  collector.Walk(fw::WriteRoot(owner));
+  return std::move(collector.entries);
 }
 
 }  // namespace store

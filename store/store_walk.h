@@ -1,6 +1,6 @@
 // The two halves of the settings store's work on a window: collecting the entries of the kept
-// properties from the window's description text, and applying the entries of a section back,
-// component by component.
+// properties from the window's description tree, and applying the entries of a section back,
+// entry by entry.
 #pragma once
 
 #include <string>
@@ -18,25 +18,22 @@ namespace store {
 fw::Component* ResolveComponent(fw::Component* owner, std::string_view name);
 
 // The "Name.Key=value" entries of every kept property, in the order in which the components
-// stand in owner's description text; within a component the properties found in the text come
-// first, then the enumeration values the text leaves out, in StoredProp order. Binary data on
-// several rows goes to binary.
+// stand in owner's description; within a component the properties the description holds come
+// first, then the enumeration values it leaves out, in StoredProp order. Binary data of a row
+// or more goes to binary.
 std::vector<std::string> CollectEntries(fw::Component* owner, const TAutoObjectsStore& items,
                                         BinaryRows& binary);
 
-// A run of consecutive section lines for one component name, with that name and its "." taken
-// off each line ("Checked=True").
-struct EntryRun {
-  std::string name;
-  std::vector<std::string> lines;
+// An entry of the section that was left out, and why ("Invalid property value").
+struct SkippedEntry {
+  std::string key;
+  std::string reason;
 };
 
-// The section lines cut into runs; lines without "." belong to none.
-std::vector<EntryRun> SplitRuns(const std::vector<std::string>& lines);
-
-// Rebuilds the run's lines into a one-object block, empties the collections the block assigns
-// at its top level and applies the block to component. Errors of the text or of an assignment
-// propagate; a syntax error leaves the component untouched.
-void ApplyRun(fw::Component* component, const std::vector<std::string>& lines, BinaryRows& binary);
+// Applies every entry of the section that can be applied to the components of window, as
+// reading the window would; entries of the store itself are passed over. Each entry that
+// cannot be applied leaves its property as it was and is returned, in section order.
+std::vector<SkippedEntry> ApplyEntries(fw::Component* window, const fw::Component* store,
+                                       const std::vector<std::string>& lines, BinaryRows& binary);
 
 }  // namespace store

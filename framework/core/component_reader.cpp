@@ -21,10 +21,13 @@ using desc::Value;
 
 class Reader {
  public:
-  explicit Reader(Component* root) : root_(root) {}
+  // Without a skip handler the first error propagates.
+  explicit Reader(Component* root, const SkipHandler* skipped = nullptr) : root_(root), skipped_(skipped) {}
 
   void ReadObject(Component* component, const desc::Object& object);
   void ReadProperty(Persistent* target, const desc::Property& property);
+  // ReadProperty, or with a skip handler: a property that fails is handed to it and left.
+  void ReadOrSkip(Persistent* target, const desc::Property& property);
   void FixUp();
   void CallLoaded();
   void Track(Component* component) {
@@ -36,15 +39,17 @@ class Reader {
   struct Pending {
     Persistent* target;
     const PropInfo* prop;
-    std::string name;
+    const desc::Property* source;
   };
 
   void ReadChild(Component* parent, const desc::Object& object);
-  void Assign(Persistent* target, const PropInfo& prop, const Value& value);
+  void Assign(Persistent* target, const PropInfo& prop, const desc::Property& source);
+  void Bind(const Pending& pending) const;
   int64_t Ordinal(const PropInfo& prop, const Value& value) const;
   Component* FindReference(const std::string& name) const;
 
   Component* root_;
+  const SkipHandler* skipped_;
   std::vector<Pending> pending_;
   std::vector<Component*> loaded_;
 };
@@ -83,7 +88,16 @@ void Reader::ReadProperty(Persistent* target, const desc::Property& property) {
   }
   const PropInfo* prop = target->Class().FindProperty(path);
   if (!prop) NoSuchProperty();
-  Assign(target, *prop, property.value);
+  Assign(target, *prop, property);
+}
+
+void Reader::ReadOrSkip(Persistent* target, const desc::Property& property) {
+  if (!skipped_) return ReadProperty(target, property);
+  try {
+    ReadProperty(target, property);
+  } catch (const Error& error) {
+    (*skipped_)(property, error);
+  }
 }
 
 int64_t Reader::Ordinal(const PropInfo& prop, const Value& value) const {
@@ -123,7 +137,8 @@ int64_t Reader::Ordinal(const PropInfo& prop, const Value& value) const {
   }
 }
 
-void Reader::Assign(Persistent* target, const PropInfo& prop, const Value& value) {
+void Reader::Assign(Persistent* target, const PropInfo& prop, const desc::Property& source) {
+  const Value& value = source.value;
   switch (prop.kind) {
     case PropKind::Integer:
     case PropKind::Char:
@@ -154,17 +169,17 @@ void Reader::Assign(Persistent* target, const PropInfo& prop, const Value& value
     case PropKind::Collection: {
       auto* collection = dynamic_cast<TCollection*>(prop.getObj(target));
       if (!collection || value.type != Value::Type::Collection) InvalidValue();
-      if (!value.items.empty()) collection->Clear();
+      collection->Clear();
       for (const desc::Item& item : value.items) {
         TCollectionItem* made = collection->Add();
-        for (const desc::Property& p : item.props) ReadProperty(made, p);
+        for (const desc::Property& p : item.props) ReadOrSkip(made, p);
       }
       return;
     }
     case PropKind::Component:
     case PropKind::Event:
       if (value.type != Value::Type::Ident) InvalidValue();
-      pending_.push_back({target, &prop, value.text});
+      pending_.push_back({target, &prop, &source});
       return;
     case PropKind::Object:
       InvalidValue();
@@ -178,19 +193,30 @@ Component* Reader::FindReference(const std::string& name) const {
   InvalidValue();
 }
 
+void Reader::Bind(const Pending& p) const {
+  const std::string& name = p.source->value.text;
+  if (p.prop->kind == PropKind::Component) return p.prop->setRef(p.target, FindReference(name));
+  const MethodInfo* method = root_->Class().FindMethod(name);
+  if (!method) InvalidValue();
+  Component* root = root_;
+  auto call = method->call;
+  p.prop->setEvent(p.target, Method{method->name, [root, call](Component* sender) { call(root, sender); }});
+}
+
 void Reader::FixUp() {
-  for (const Pending& p : pending_) {
-    if (p.prop->kind == PropKind::Component) {
-      p.prop->setRef(p.target, FindReference(p.name));
+  std::vector<Pending> pending;
+  pending.swap(pending_);
+  for (const Pending& p : pending) {
+    if (!skipped_) {
+      Bind(p);
       continue;
     }
-    const MethodInfo* method = root_->Class().FindMethod(p.name);
-    if (!method) InvalidValue();
-    Component* root = root_;
-    auto call = method->call;
-    p.prop->setEvent(p.target, Method{method->name, [root, call](Component* sender) { call(root, sender); }});
+    try {
+      Bind(p);
+    } catch (const Error& error) {
+      (*skipped_)(*p.source, error);
+    }
   }
-  pending_.clear();
 }
 
 void Reader::CallLoaded() {
@@ -222,10 +248,10 @@ Component* CreateRoot(const desc::Object& tree, Component* owner) {
   return root;
 }
 
-void ApplyBlock(Component* component, const desc::Object& block) {
-  if (!SameText(component->Class().name, block.className)) throw Error("Invalid property value");
-  Reader reader(component->Owner() ? component->Owner() : component);
-  for (const desc::Property& p : block.props) reader.ReadProperty(component, p);
+void ApplyProperties(Component* component, const std::vector<desc::Property>& props, Component* window,
+                     const SkipHandler& skipped) {
+  Reader reader(window, skipped ? &skipped : nullptr);
+  for (const desc::Property& p : props) reader.ReadOrSkip(component, p);
   reader.FixUp();
 }
 

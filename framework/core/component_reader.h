@@ -1,9 +1,13 @@
 // Reads description trees into components: a whole window (creating the components it names
-// by class name) or a one-object block applied to a component that exists.
+// by class name) or properties applied to a component that exists.
 #pragma once
+
+#include <functional>
+#include <vector>
 
 #include "framework/core/component.h"
 #include "framework/core/desc_tree.h"
+#include "framework/core/error.h"
 
 namespace fw {
 
@@ -17,10 +21,17 @@ void ReadRoot(Component* root, const desc::Object& tree);
 // Creates a new root of the tree's class, owned by owner, and reads the tree into it.
 Component* CreateRoot(const desc::Object& tree, Component* owner);
 
-// Assigns the properties of a one-object block to an existing component, in block order.
-// References and event names are resolved among the components of the component's window
-// (its owner, or the component itself when it has none) after the whole block is read.
-// Properties assigned before an error stay assigned.
-void ApplyBlock(Component* component, const desc::Object& block);
+// Told of a property that could not be assigned, with the reason; the property is left as it was.
+using SkipHandler = std::function<void(const desc::Property& property, const Error& error)>;
+
+// Assigns properties to an existing component in order, as reading a window does: a collection
+// value replaces the items ("<>" empties it). References and event names resolve among the
+// components of window (and window itself) once every property is read. Without a skip
+// handler the first error propagates and what came before it stays assigned. With one, a
+// property that fails (no such property, a value of the wrong kind, a name that resolves to
+// nothing) is handed to it and the rest go on; inside a collection each property of each item
+// counts on its own.
+void ApplyProperties(Component* component, const std::vector<desc::Property>& props, Component* window,
+                     const SkipHandler& skipped = nullptr);
 
 }  // namespace fw

@@ -33,6 +33,12 @@ class Parser {
     return root;
   }
 
+  Value ParseLoneValue() {
+    Value value = ParseValue();
+    if (tok_.kind != Token::Kind::End) Fail("End of file expected");
+    return value;
+  }
+
  private:
   // Counts the nesting of objects, lists and collections while one is being read.
   class NestingGuard {
@@ -238,5 +244,7 @@ Object Parse(std::string_view text) {
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
   return Parser(text).ParseRoot();
 }
+
+Value ParseValue(std::string_view text) { return Parser(text).ParseLoneValue(); }
 
 }  // namespace fw::desc

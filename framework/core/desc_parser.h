@@ -16,4 +16,8 @@ constexpr int kMaxNesting = 100;
 // skipped; text after the root's "end" other than blanks is an error.
 Object Parse(std::string_view text);
 
+// Parses one value as it stands after "Name = " (a list or collection may span lines); nothing
+// but blanks may follow it. Throws fw::ParseError as Parse does.
+Value ParseValue(std::string_view text);
+
 }  // namespace fw::desc

@@ -27,10 +27,13 @@ class IoError : public Error {
 class ParseError : public Error {
  public:
   ParseError(const std::string& what, int line)
-      : Error(what + " on line " + std::to_string(line)), line_(line) {}
+      : Error(what + " on line " + std::to_string(line)), reason_(what), line_(line) {}
+  // What is wrong, without the line ("Invalid string constant").
+  const std::string& Reason() const { return reason_; }
   int Line() const { return line_; }
 
  private:
+  std::string reason_;
   int line_;
 };
 

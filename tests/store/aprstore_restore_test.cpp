@@ -1,4 +1,4 @@
-// Restore: runs of section lines applied as blocks, round trips, damaged sections.
+// Restore: entries applied one by one, round trips, damaged sections and their report.
 #include "framework/core/error.h"
 #include "store/aprstore.h"
 #include "tests/store/store_fixture.h"
@@ -6,7 +6,14 @@
 namespace store_test {
 namespace {
 
-using RestoreTest = StoreTest;
+class RestoreTest : public StoreTest {
+ protected:
+  static Lines Skipped(fw::Component* window) {
+    Lines out;
+    for (const store::SkippedEntry& e : Store(window)->Skipped()) out.push_back(e.key + ": " + e.reason);
+    return out;
+  }
+};
 
 TEST_F(RestoreTest, ValuesComeBackAfterARestartWhateverTheirKindOrLength) {
   const std::string long_text = "+name " + std::string(300, 'x') + " it's\r\nend";
@@ -38,7 +45,7 @@ TEST_F(RestoreTest, ValuesComeBackAfterARestartWhateverTheirKindOrLength) {
   EXPECT_TRUE(storage_.reported.empty());
 }
 
-TEST_F(RestoreTest, EveryResolvableEntryIsAppliedRunByRunWithoutConsultingItems) {
+TEST_F(RestoreTest, EveryEntryThatCanBeAppliedIsWithoutConsultingItems) {
   auto window = Load();
   PutLine("Edit1.Text", "'one'");
   PutLine("CheckBox1.Checked", "True");
@@ -46,11 +53,15 @@ TEST_F(RestoreTest, EveryResolvableEntryIsAppliedRunByRunWithoutConsultingItems)
   PutLine("Ghost.Text", "'boo'");
   PutLine("noDotHere", "1");
   PutLine("panel1.Caption", "'p'");  // not an item; its name in another case
+  PutLine("frmTest.Caption", "'window'");
   Store(window.get())->Restore();
   EXPECT_EQ(Find<TTestEdit>(window.get(), "Edit1")->Text(), "one");
   EXPECT_EQ(Find<TTestEdit>(window.get(), "Edit1")->Width(), 55);
   EXPECT_TRUE(Find<TTestCheckBox>(window.get(), "CheckBox1")->Checked());
   EXPECT_EQ(Find<TTestPanel>(window.get(), "Panel1")->Caption(), "p");
+  EXPECT_EQ(window->Caption(), "window");
+  EXPECT_EQ(Skipped(window.get()),
+            (Lines{"Ghost.Text: Component not found", "noDotHere: Component not found"}));
 }
 
 TEST_F(RestoreTest, EventsFireAroundTheRunsEvenForAMissingSection) {
@@ -66,40 +77,60 @@ TEST_F(RestoreTest, EventsFireAroundTheRunsEvenForAMissingSection) {
   EXPECT_EQ(log, "before(" + std::to_string(reads + 1) + ") after");
 }
 
-TEST_F(RestoreTest, ABadEntryStopsTheRestoreWithEarlierRunsApplied) {
-  auto window = Load();
-  TAutoPropertiesStore* store = Store(window.get());
-  bool after = false;
-  store->onAfterRestore.fn = [&](fw::Component*) { after = true; };
-  PutLine("Edit1.Text", "'first'");
-  PutLine("Edit2.Bogus", "1");
-  PutLine("CheckBox1.Checked", "True");
-  EXPECT_THROW(store->Restore(), fw::Error);
-  EXPECT_EQ(Find<TTestEdit>(window.get(), "Edit1")->Text(), "first");
-  EXPECT_FALSE(Find<TTestCheckBox>(window.get(), "CheckBox1")->Checked());
-  EXPECT_FALSE(after);
+TEST_F(RestoreTest, DamagedEntriesCostOnlyThemselvesWhereverTheyStand) {
+  const Lines good = {"Edit1.Text='kept'", "CheckBox1.Checked=True", "RadioButton2.Checked=True",
+                      "ListBox1.Items.Strings(0)='x'", "Grid1.Columns<item(0)>.Width=7"};
+  std::string noise;
+  for (int i = 1; i < 256; ++i) noise += static_cast<char>(i * 37 % 255 + 1);
+  const std::vector<Lines> bad = {
+      {"CheckBox2.Checked=Maybe"},
+      {"Ghost.Text='boo'"},
+      {"Edit2.Text='open"},
+      {"Edit2.Hint='" + std::string(1 << 20, 'h')},
+      {"Edit2." + noise + "=" + noise},
+      {"Edit2.Width='wide'", "Panel1.Caption=#", "ListBox1.Items.Strings(5)=Yes", "RadioButton1.Checked=1"},
+  };
+  for (const Lines& damage : bad) {
+    for (size_t at : {size_t{0}, size_t{2}, good.size()}) {
+      SCOPED_TRACE(damage[0].substr(0, 40) + " at " + std::to_string(at));
+      Lines section = good;
+      section.insert(section.begin() + static_cast<std::ptrdiff_t>(at), damage.begin(), damage.end());
+      storage_.files.WriteSection("test.ini", "settings", {});
+      for (const std::string& line : section) {
+        const size_t eq = line.find('=');
+        PutLine(line.substr(0, eq), line.substr(eq + 1));
+      }
+      auto window = Load();
+      EXPECT_EQ(Find<TTestEdit>(window.get(), "Edit1")->Text(), "kept");
+      EXPECT_TRUE(Find<TTestCheckBox>(window.get(), "CheckBox1")->Checked());
+      EXPECT_TRUE(Find<TTestRadioButton>(window.get(), "RadioButton2")->Checked());
+      EXPECT_EQ(Find<TTestListBox>(window.get(), "ListBox1")->Items()->Lines(), Lines{"x"});
+      EXPECT_EQ(Find<TTestGrid>(window.get(), "Grid1")->Columns()->At(0)->Width(), 7);
+      EXPECT_EQ(Find<TTestEdit>(window.get(), "Edit2")->Width(), 100) << "a bad value leaves its property";
+      EXPECT_EQ(Store(window.get())->Skipped().size(), damage.size());
+      EXPECT_TRUE(storage_.reported.empty()) << "left for the report, not an error";
 
-  // A broken string is a syntax error: nothing of that block is applied.
-  storage_.files.WriteSection("test.ini", "settings", {"Edit2.Width=3", "Edit2.Text='open"});
-  try {
-    store->Restore();
-    ADD_FAILURE() << "no error";
-  } catch (const fw::ParseError& e) {
-    EXPECT_STREQ(e.what(), "Invalid string constant on line 3");
+      Store(window.get())->Save();
+      Store(window.get())->Restore();
+      EXPECT_TRUE(Store(window.get())->Skipped().empty()) << "the save wrote a clean section";
+    }
   }
-  EXPECT_EQ(Find<TTestEdit>(window.get(), "Edit2")->Width(), 100);
 }
 
-TEST_F(RestoreTest, ADamagedFileStillLetsTheWindowLoadAndTheNextSaveCleansIt) {
-  PutLine("Edit1.Text", "'kept'");
-  PutLine("CheckBox1.Checked", "Maybe");
-  PutLine("RadioButton2.Checked", "True");
+TEST_F(RestoreTest, TheReportNamesTheFileAndTheFirstTenEntriesOnce) {
+  for (int i = 0; i < 12; ++i) PutLine("Edit1.Bogus" + std::to_string(i), "1");
+  PutLine("CheckBox1.Checked", "'yes");
   auto window = Load();
-  EXPECT_EQ(storage_.reported, Lines{"Invalid property value"});
-  EXPECT_EQ(Find<TTestEdit>(window.get(), "Edit1")->Text(), "kept");
-  Store(window.get())->Save();
-  EXPECT_EQ(Section()[4], "CheckBox1.Checked=False");
-  EXPECT_EQ(Section().size(), 13u);
+  TAutoPropertiesStore* store = Store(window.get());
+  store->Restore();  // a second restore of the same start finds the same entries
+  const std::string report = store->TakeRestoreReport();
+  EXPECT_EQ(report.substr(0, report.find("\r\n")),
+            "Settings file test.ini, section settings: 13 entries were not restored and the values shown "
+            "instead will be saved");
+  EXPECT_NE(report.find("\r\n\r\nEdit1.Bogus0: Property does not exist\r\n"), std::string::npos);
+  EXPECT_NE(report.find("\r\nEdit1.Bogus9: Property does not exist\r\nand 3 more"), std::string::npos);
+  EXPECT_EQ(report.find("Bogus10"), std::string::npos);
+  EXPECT_EQ(store->TakeRestoreReport(), "");
 }
 
 TEST_F(RestoreTest, AppliedValuesNeverReachBackIntoTheStore) {

@@ -31,6 +31,7 @@ BOOL CALLBACK ReadBoxChild(HWND child, LPARAM param) {
 BoxSeen ReadBox(HWND box) {
   BoxSeen seen;
   seen.box = box;
+  seen.owner = ::GetWindow(box, GW_OWNER);
   seen.title = WindowText(box);
   ::EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
   return seen;
@@ -51,6 +52,11 @@ BoxWatcher::~BoxWatcher() {
 BoxSeen BoxWatcher::Seen() {
   if (worker_.joinable()) worker_.join();
   return seen_;
+}
+
+BoxSeen BoxWatcher::Stop() {
+  stop_ = true;
+  return Seen();
 }
 
 void BoxWatcher::Watch() {

@@ -9,9 +9,10 @@
 
 namespace gv::test {
 
-// A message box as it was seen: its title, its text and whether it had an icon.
+// A message box as it was seen: its owner, its title, its text and whether it had an icon.
 struct BoxSeen {
   HWND box = nullptr;
+  HWND owner = nullptr;
   std::string title, text;
   bool hasIcon = false;
 };
@@ -33,6 +34,8 @@ class BoxWatcher {
 
   // Waits (up to 20 s) for the box and returns what it showed; box is null if none came.
   BoxSeen Seen();
+  // Stops watching at once and returns what was seen so far; box is null if none came.
+  BoxSeen Stop();
 
  private:
   void Watch();

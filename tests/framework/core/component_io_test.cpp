@@ -1,5 +1,5 @@
 // Live components to description text and back: round trips, defaults, references, events,
-// and how applying a block to an existing component reports errors.
+// and how applying properties to an existing component reports errors.
 #include <gtest/gtest.h>
 
 #include "framework/core/component_reader.h"
@@ -127,36 +127,72 @@ TEST_F(ComponentIo, UnknownNamesAreReported) {
   expectError("object B: TBoard\n  object C: TNoClass\n  end\nend\n", "Class TNoClass not found");
 }
 
-TEST_F(ComponentIo, ApplyingABlockAssignsInOrderAndKeepsWhatCameBeforeAnError) {
-  auto board = MakeBoard();
-  auto* kid = static_cast<TWidget*>(board->FindComponent("Kid"));
-  ApplyBlock(kid, desc::Parse("object Kid: TWidget\n  Count = 7\n  Flag = True\n  Flag = False\nend\n"));
-  EXPECT_EQ(kid->Count(), 7);
-  EXPECT_FALSE(kid->Flag());
-  EXPECT_EQ(kid->flagWrites, 2) << "each line is one assignment, in block order";
-  EXPECT_EQ(kid->Caption(), "object inside") << "what the block does not name stays";
-
-  EXPECT_THROW(
-      ApplyBlock(kid, desc::Parse("object Kid: TWidget\n  Count = 8\n  Bogus = 1\n  Count = 9\nend\n")),
-      Error);
-  EXPECT_EQ(kid->Count(), 8);
-  EXPECT_EQ(kid->loadedCalls, 0) << "applying a block is no load";
-
-  ApplyBlock(kid, desc::Parse("object Kid: TWidget\n  Buddy = Other\nend\n"));
-  EXPECT_EQ(kid->Buddy(), board->FindComponent("Other"))
-      << "references resolve among the window's components";
+// The properties of a one-object text, to apply to a component that exists.
+std::vector<desc::Property> Props(const char* body) {
+  return desc::Parse(std::string("object X: TWidget\n") + body + "end\n").props;
 }
 
-TEST_F(ComponentIo, CollectionsAreReplacedOnlyByANonEmptyValue) {
+TEST_F(ComponentIo, ApplyingPropertiesAssignsInOrderAndAStrictApplyStopsAtTheFirstError) {
   auto board = MakeBoard();
-  ApplyBlock(board.get(), desc::Parse("object Board1: TBoard\n  Spots = <>\nend\n"));
-  EXPECT_EQ(board->Spots()->Count(), 2u);
-  ApplyBlock(board.get(), desc::Parse("object Board1: TBoard\n  Spots = <\n    item\n      Size = 9\n"
-                                      "      Inner = <\n        item\n          Width = 4\n        end>\n"
-                                      "    end>\nend\n"));
+  auto* kid = static_cast<TWidget*>(board->FindComponent("Kid"));
+  ApplyProperties(kid, Props("  Count = 7\n  Flag = True\n  Flag = False\n  Buddy = Other\n"), board.get());
+  EXPECT_EQ(kid->Count(), 7);
+  EXPECT_FALSE(kid->Flag());
+  EXPECT_EQ(kid->flagWrites, 2) << "each line is one assignment, in order";
+  EXPECT_EQ(kid->Caption(), "object inside") << "what is not named stays";
+  EXPECT_EQ(kid->Buddy(), board->FindComponent("Other"))
+      << "references resolve among the window's components";
+  EXPECT_EQ(kid->loadedCalls, 0) << "applying properties is no load";
+
+  EXPECT_THROW(ApplyProperties(kid, Props("  Count = 8\n  Bogus = 1\n  Count = 9\n"), board.get()), Error);
+  EXPECT_EQ(kid->Count(), 8);
+}
+
+TEST_F(ComponentIo, WithASkipHandlerEveryPropertyThatCanBeAssignedIs) {
+  auto board = MakeBoard();
+  std::vector<std::string> skipped;
+  const SkipHandler skip = [&](const desc::Property& p, const Error& e) {
+    skipped.push_back(p.name + ":" + std::to_string(p.line) + ":" + e.what());
+  };
+  // The window's own properties name its components, and the items of a collection count one
+  // by one.
+  ApplyProperties(board.get(),
+                  Props("  Count = 'x'\n  Buddy = Kid\n  Nope = 1\n  Flag = False\n  OnPing = Pong\n"
+                        "  OnPing = Nothing\n  Spots = <\n    item\n      Size = 5\n      Size = 'big'\n"
+                        "    end\n    item\n      Inner = <\n        item\n          Width = 4\n"
+                        "          Height = 1\n        end>\n    end>\n  Shade = Nobody\n"),
+                  board.get(), skip);
+  // Names are bound once everything is read, so their faults come last.
+  EXPECT_EQ(skipped,
+            (std::vector<std::string>{"Count:2:Invalid property value", "Nope:4:Property does not exist",
+                                      "Size:11:Invalid property value", "Height:17:Property does not exist",
+                                      "Shade:20:Invalid property value", "OnPing:7:Invalid property value"}));
+  EXPECT_EQ(board->Count(), -42);
+  EXPECT_EQ(board->Buddy(), board->FindComponent("Kid"));
+  EXPECT_FALSE(board->Flag());
+  EXPECT_EQ(board->onPing.name, "Pong");
+  ASSERT_EQ(board->Spots()->Count(), 2u);
+  EXPECT_EQ(board->Spots()->At(0)->Size(), 5);
+  EXPECT_EQ(board->Spots()->At(1)->Inner()->Count(), 1u);
+
+  skipped.clear();
+  ApplyProperties(board.get(), Props("  Buddy = Nobody\n  Count = 3\n"), board.get(), skip);
+  EXPECT_EQ(skipped, (std::vector<std::string>{"Buddy:2:Invalid property value"}));
+  EXPECT_EQ(board->Buddy(), board->FindComponent("Kid")) << "a name that resolves to nothing changes nothing";
+  EXPECT_EQ(board->Count(), 3);
+}
+
+TEST_F(ComponentIo, AnEmptyCollectionValueEmptiesTheCollection) {
+  auto board = MakeBoard();
+  ApplyProperties(board.get(), Props("  Spots = <>\n"), board.get());
+  EXPECT_EQ(board->Spots()->Count(), 0u);
+  ApplyProperties(board.get(),
+                  Props("  Spots = <\n    item\n      Size = 9\n"
+                        "      Inner = <\n        item\n          Width = 4\n        end>\n"
+                        "    end>\n"),
+                  board.get());
   ASSERT_EQ(board->Spots()->Count(), 1u);
   EXPECT_EQ(board->Spots()->At(0)->Size(), 9);
-  EXPECT_EQ(board->Spots()->At(0)->Inner()->Count(), 1u);
   EXPECT_NE(WriteRootText(board.get())
                 .find("      Inner = <\r\n        item\r\n          Width = 4\r\n        end>\r\n"),
             std::string::npos);

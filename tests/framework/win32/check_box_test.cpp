@@ -103,11 +103,12 @@ TEST_F(CheckBoxTest, HandlersNestAndRunToCompletion) {
 TEST_F(CheckBoxTest, RestoreThroughTheLoaderRaisesClickLikeTheUser) {
   TCheckBox* box = AddBox("CheckBox1", 8);
   auto block = fw::desc::Parse("object CheckBox1: TCheckBox\n  State = cbChecked\nend\n");
-  fw::ApplyBlock(box, block);
+  fw::ApplyProperties(box, block.props, box->Owner());
   EXPECT_EQ(log_, (Log{"CheckBox1 on"}));
-  fw::ApplyBlock(box, block);
+  fw::ApplyProperties(box, block.props, box->Owner());
   EXPECT_EQ(log_.size(), 1u);
-  fw::ApplyBlock(box, fw::desc::Parse("object CheckBox1: TCheckBox\n  Checked = False\nend\n"));
+  fw::ApplyProperties(box, fw::desc::Parse("object CheckBox1: TCheckBox\n  Checked = False\nend\n").props,
+                      box->Owner());
   EXPECT_EQ(log_, (Log{"CheckBox1 on", "CheckBox1 off"}));
 }
 
