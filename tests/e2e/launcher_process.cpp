@@ -94,6 +94,11 @@ Launcher::~Launcher() { process_.Close(test::FindLauncherWindows(process_.Id()).
 
 bool Launcher::AwaitReady(int ms) {
   const DWORD start = ::GetTickCount();
+  return AwaitRestored(ms) && AwaitFront(ms - static_cast<int>(::GetTickCount() - start));
+}
+
+bool Launcher::AwaitRestored(int ms) {
+  const DWORD start = ::GetTickCount();
   auto left = [&] { return ms - static_cast<int>(::GetTickCount() - start); };
   test::LauncherWindows w;
   // The splash, and the main window shown minimised beside it.
@@ -116,7 +121,12 @@ bool Launcher::AwaitReady(int ms) {
       },
       left());
   ::EnableWindow(OtherWindow(), FALSE);
-  if (!restored) return false;
+  return restored;
+}
+
+bool Launcher::AwaitFront(int ms) {
+  const DWORD start = ::GetTickCount();
+  auto left = [&] { return ms - static_cast<int>(::GetTickCount() - start); };
   // A click on the status line brings the launcher to the front. It counts as ready once it has
   // stayed in front with the focus inside for a moment, as a user's next click would come.
   RECT client;

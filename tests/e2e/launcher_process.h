@@ -50,6 +50,9 @@ class Launcher {
   // keyboard focus inside it. The user does not wait for the splash: another window of the
   // desktop is activated while it is up, which sends it away, and then the launcher is clicked.
   bool AwaitReady(int ms);
+  // The two halves of AwaitReady: the splash gone and the window restored; then in front.
+  bool AwaitRestored(int ms);
+  bool AwaitFront(int ms);
   HWND Main() const { return main_; }
   DWORD ThreadId() const { return ::GetWindowThreadProcessId(main_, nullptr); }
   DWORD ProcessId() const { return process_.Id(); }

@@ -48,6 +48,32 @@ WindowDriver& Scenario::Start() {
   launcher_ = std::make_unique<Launcher>(*dir_);
   const bool ready = launcher_->AwaitReady(15000);
   EXPECT_TRUE(ready) << "the main window did not come up restored and in front";
+  return Driver();
+}
+
+WindowDriver& Scenario::StartWithReport(std::string& text) {
+  ui_.reset();
+  launcher_ = std::make_unique<Launcher>(*dir_);
+  EXPECT_TRUE(launcher_->AwaitRestored(15000)) << "the main window did not come up restored";
+  HWND box = nullptr;
+  test::Await([&] { return (box = test::FindBoxOfProcess(launcher_->ProcessId(), "OEM Gorvale FE")); }, 5000);
+  EXPECT_NE(box, nullptr) << "no error box";
+  if (box) {
+    const test::BoxSeen seen = test::ReadBox(box);
+    text = seen.text;
+    EXPECT_EQ(seen.owner, launcher_->Main()) << "the box belongs to the main window";
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    // Gone, and no second box within a second and a half.
+    test::Await([&] { return !::IsWindow(box); }, 3000);
+    EXPECT_FALSE(test::Await(
+        [&] { return test::FindBoxOfProcess(launcher_->ProcessId(), "OEM Gorvale FE") != nullptr; }, 1500))
+        << "a second box";
+  }
+  EXPECT_TRUE(launcher_->AwaitFront(15000)) << "the main window did not come to the front";
+  return Driver();
+}
+
+WindowDriver& Scenario::Driver() {
   std::printf("[ info     ] window ready %d ms after the start\n", launcher_->ReadyAfter());
   ui_ = std::make_unique<WindowDriver>(*outline_, launcher_->Main());
   return *ui_;
@@ -87,7 +113,12 @@ void Scenario::ExpectSettings(const KeptValues& values) {
 }
 
 void Scenario::RestartExpecting(const KeptValues& values) {
-  WindowDriver& ui = Start();
+  Start();
+  ExpectShown(values);
+}
+
+void Scenario::ExpectShown(const KeptValues& values) {
+  WindowDriver& ui = *ui_;
   EXPECT_EQ(ui.VisiblePage(), "General") << "every start shows the first page";
   EXPECT_EQ(ui.Text("ComboBox1"), "General");
   // Page by page, each shown once, as a user would look them over.

@@ -31,6 +31,10 @@ class Scenario : public ::testing::Test {
 
   // Starts the launcher and waits until its window is restored and in front.
   WindowDriver& Start();
+  // Starts the launcher on a settings file that it cannot restore whole: waits for the error
+  // box that comes once the window is restored, answers it and checks that no second box
+  // follows, then waits until the window is in front. text receives the box's message.
+  WindowDriver& StartWithReport(std::string& text);
   WindowDriver& Ui() { return *ui_; }
   Launcher& Program() { return *launcher_; }
 
@@ -46,6 +50,8 @@ class Scenario : public ::testing::Test {
   // Starts again and checks every kept control against the values, the page shown at start and
   // the enabled states that the after-restore pass sets. The window stays open.
   void RestartExpecting(const KeptValues& values);
+  // The same checks on the window as it stands.
+  void ExpectShown(const KeptValues& values);
   // Ends a window left open by the exit button.
   void CloseByExitButton();
 
@@ -54,6 +60,7 @@ class Scenario : public ::testing::Test {
 
  private:
   void ExpectAfterRestorePass();
+  WindowDriver& Driver();
 
   static FormOutline* outline_;
   static UnmanagedWindows* unmanaged_;
