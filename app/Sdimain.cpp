@@ -82,8 +82,7 @@ const fw::ClassInfo& TfrmMain::StaticClass() {
       FW_METHOD(TfrmMain, N321Click),
   };
   // No published properties of its own, only handlers.
-  static const fw::ClassInfo info =
-      fw::detail::BuildClass<TfrmMain, fw::TForm>("TfrmMain", nullptr, 0, kMethods, std::size(kMethods));
+  static const fw::ClassInfo info = fw::MakeClass<TfrmMain, fw::TForm>("TfrmMain", kMethods);
   return info;
 }
 

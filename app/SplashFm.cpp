@@ -9,8 +9,7 @@ TSplash* Splash = nullptr;
 
 const fw::ClassInfo& TSplash::StaticClass() {
   static const fw::MethodInfo kMethods[] = {FW_METHOD(TSplash, FormDeactivate)};
-  static const fw::ClassInfo info =
-      fw::detail::BuildClass<TSplash, fw::TForm>("TSplash", nullptr, 0, kMethods, std::size(kMethods));
+  static const fw::ClassInfo info = fw::MakeClass<TSplash, fw::TForm>("TSplash", kMethods);
   return info;
 }
 

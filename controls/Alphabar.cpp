@@ -1,4 +1,5 @@
 #include "controls/Alphabar.h"
+#include "framework/core/property_builders.h"
 
 const fw::ClassInfo& TAlphaPanel::StaticClass() {
   using fw::TCustomPanel;

@@ -1,5 +1,6 @@
 #include "controls/W95Speed.h"
 
+#include "framework/core/property_builders.h"
 #include "framework/win32/win_control.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/core/property_builders.h"
 #include "store/effective_names.h"
 #include "store/store_walk.h"
 

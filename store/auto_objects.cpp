@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/core/property_builders.h"
 #include "store/aprstore.h"
 
 const fw::ClassInfo& TAutoObjectStore::StaticClass() {

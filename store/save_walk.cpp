@@ -18,7 +18,7 @@ std::string OwnerChain(const fw::Component& component) {
 }
 
 std::string EnumIdent(const fw::PropInfo& prop, fw::Component& component) {
-  const int64_t value = prop.getOrd(&component);
+  const int64_t value = prop.Ord().get(&component);
   if (value >= 0 && value < prop.type->count) return prop.type->names[value];
   return std::to_string(value);
 }

@@ -42,6 +42,8 @@ namespace detail {
 void ThrowInvalidValue() { throw Error("Invalid property value"); }
 }  // namespace detail
 
+void PropInfo::WrongKind() const { throw Error(std::string("Property ") + name + " is of another kind"); }
+
 bool PropInfo::IsStored(Persistent* obj) const {
   if (flags & kNotStored) return false;
   return !stored || stored(obj);
@@ -53,18 +55,18 @@ bool PropInfo::HasDefaultValue(Persistent* obj) const {
     case PropKind::Char:
     case PropKind::Enum:
     case PropKind::Set:
-      return getOrd(obj) == def;
+      return Ord().get(obj) == def;
     case PropKind::Float:
-      return getFloat(obj) == 0.0;
+      return Float().get(obj) == 0.0;
     case PropKind::String:
     case PropKind::Binary:
-      return getStr(obj).empty();
+      return Str().get(obj).empty();
     case PropKind::StringList:
-      return getList(obj).empty();
+      return List().get(obj).empty();
     case PropKind::Component:
-      return getRef(obj) == nullptr;
+      return Ref().get(obj) == nullptr;
     case PropKind::Event:
-      return getEvent(obj).name.empty();
+      return Event().get(obj).name.empty();
     case PropKind::Object:
     case PropKind::Collection:
       return false;

@@ -71,6 +71,10 @@ template <class T, class Base, size_t N, size_t M>
 ClassInfo MakeClass(const char* name, const PropInfo (&props)[N], const MethodInfo (&methods)[M]) {
   return detail::BuildClass<T, Base>(name, props, N, methods, M);
 }
+template <class T, class Base, size_t M>
+ClassInfo MakeClass(const char* name, const MethodInfo (&methods)[M]) {
+  return detail::BuildClass<T, Base>(name, nullptr, 0, methods, M);
+}
 
 }  // namespace fw
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/core/error.h"
+#include "framework/core/property_builders.h"
 #include "framework/core/text_util.h"
 
 namespace fw {

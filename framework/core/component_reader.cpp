@@ -83,7 +83,7 @@ void Reader::ReadProperty(Persistent* target, const desc::Property& property) {
   for (size_t dot; (dot = path.find('.')) != std::string_view::npos; path.remove_prefix(dot + 1)) {
     const PropInfo* prop = target->Class().FindProperty(path.substr(0, dot));
     if (!prop || prop->kind != PropKind::Object) NoSuchProperty();
-    target = prop->getObj(target);
+    target = prop->Obj().get(target);
     if (!target) NoSuchProperty();
   }
   const PropInfo* prop = target->Class().FindProperty(path);
@@ -144,19 +144,19 @@ void Reader::Assign(Persistent* target, const PropInfo& prop, const desc::Proper
     case PropKind::Char:
     case PropKind::Enum:
     case PropKind::Set:
-      prop.setOrd(target, Ordinal(prop, value));
+      prop.Ord().set(target, Ordinal(prop, value));
       return;
     case PropKind::Float:
-      if (value.type == Value::Type::Float) return prop.setFloat(target, value.real);
+      if (value.type == Value::Type::Float) return prop.Float().set(target, value.real);
       if (value.type == Value::Type::Integer)
-        return prop.setFloat(target, static_cast<double>(value.integer));
+        return prop.Float().set(target, static_cast<double>(value.integer));
       InvalidValue();
     case PropKind::String:
       if (value.type != Value::Type::String) InvalidValue();
-      return prop.setStr(target, value.text);
+      return prop.Str().set(target, value.text);
     case PropKind::Binary:
       if (value.type != Value::Type::Binary) InvalidValue();
-      return prop.setStr(target, value.text);
+      return prop.Str().set(target, value.text);
     case PropKind::StringList: {
       if (value.type != Value::Type::List) InvalidValue();
       std::vector<std::string> lines;
@@ -164,10 +164,10 @@ void Reader::Assign(Persistent* target, const PropInfo& prop, const desc::Proper
         if (element.type != Value::Type::String) InvalidValue();
         lines.push_back(element.text);
       }
-      return prop.setList(target, lines);
+      return prop.List().set(target, lines);
     }
     case PropKind::Collection: {
-      auto* collection = dynamic_cast<TCollection*>(prop.getObj(target));
+      auto* collection = dynamic_cast<TCollection*>(prop.Obj().get(target));
       if (!collection || value.type != Value::Type::Collection) InvalidValue();
       collection->Clear();
       for (const desc::Item& item : value.items) {
@@ -195,12 +195,13 @@ Component* Reader::FindReference(const std::string& name) const {
 
 void Reader::Bind(const Pending& p) const {
   const std::string& name = p.source->value.text;
-  if (p.prop->kind == PropKind::Component) return p.prop->setRef(p.target, FindReference(name));
+  if (p.prop->kind == PropKind::Component) return p.prop->Ref().set(p.target, FindReference(name));
   const MethodInfo* method = root_->Class().FindMethod(name);
   if (!method) InvalidValue();
   Component* root = root_;
   auto call = method->call;
-  p.prop->setEvent(p.target, Method{method->name, [root, call](Component* sender) { call(root, sender); }});
+  p.prop->Event().set(p.target,
+                      Method{method->name, [root, call](Component* sender) { call(root, sender); }});
 }
 
 void Reader::FixUp() {

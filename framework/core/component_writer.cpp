@@ -29,11 +29,11 @@ class Writer {
       if (!prop->IsStored(object)) continue;
       std::string path = prefix + prop->name;
       if (prop->kind == PropKind::Object) {
-        if (Persistent* sub = prop->getObj(object)) WriteProps(sub, path + ".", out);
+        if (Persistent* sub = prop->Obj().get(object)) WriteProps(sub, path + ".", out);
         continue;
       }
       if (prop->kind == PropKind::Collection) {
-        auto* collection = dynamic_cast<TCollection*>(prop->getObj(object));
+        auto* collection = dynamic_cast<TCollection*>(prop->Obj().get(object));
         if (!collection || (collection->Count() == 0 && !(prop->flags & kNoDefault))) continue;
         std::vector<desc::Item> items(collection->Count());
         for (size_t i = 0; i < collection->Count(); ++i) WriteProps(collection->Item(i), "", items[i].props);
@@ -41,7 +41,7 @@ class Writer {
         continue;
       }
       if (!(prop->flags & kNoDefault) && prop->HasDefaultValue(object)) continue;
-      if (prop->kind == PropKind::Component && !ReferenceName(prop->getRef(object)).size()) continue;
+      if (prop->kind == PropKind::Component && !ReferenceName(prop->Ref().get(object)).size()) continue;
       out.push_back({path, ValueOf(*prop, object), 0});
     }
   }
@@ -56,40 +56,40 @@ class Writer {
   Value ValueOf(const PropInfo& prop, Persistent* object) const {
     switch (prop.kind) {
       case PropKind::Integer: {
-        int64_t v = prop.getOrd(object);
+        int64_t v = prop.Ord().get(object);
         if (prop.idents)
           if (const IntIdent* ident = prop.idents->FindValue(v)) return desc::MakeIdent(ident->name);
         return desc::MakeInteger(v);
       }
       case PropKind::Char:
-        return desc::MakeString(std::string(1, static_cast<char>(prop.getOrd(object))));
+        return desc::MakeString(std::string(1, static_cast<char>(prop.Ord().get(object))));
       case PropKind::Enum: {
-        int64_t v = prop.getOrd(object);
+        int64_t v = prop.Ord().get(object);
         if (v >= 0 && v < prop.type->count) return desc::MakeIdent(prop.type->names[v]);
         return desc::MakeInteger(v);
       }
       case PropKind::Set: {
-        int64_t bits = prop.getOrd(object);
+        int64_t bits = prop.Ord().get(object);
         std::vector<std::string> members;
         for (int i = 0; i < prop.type->count && i < 63; ++i)
           if (bits & (int64_t{1} << i)) members.push_back(prop.type->names[i]);
         return desc::MakeSet(std::move(members));
       }
       case PropKind::Float:
-        return desc::MakeFloat(prop.getFloat(object));
+        return desc::MakeFloat(prop.Float().get(object));
       case PropKind::String:
-        return desc::MakeString(prop.getStr(object));
+        return desc::MakeString(prop.Str().get(object));
       case PropKind::Binary:
-        return desc::MakeBinary(prop.getStr(object));
+        return desc::MakeBinary(prop.Str().get(object));
       case PropKind::StringList: {
         std::vector<Value> elements;
-        for (const std::string& line : prop.getList(object)) elements.push_back(desc::MakeString(line));
+        for (const std::string& line : prop.List().get(object)) elements.push_back(desc::MakeString(line));
         return desc::MakeList(std::move(elements));
       }
       case PropKind::Component:
-        return desc::MakeIdent(ReferenceName(prop.getRef(object)));
+        return desc::MakeIdent(ReferenceName(prop.Ref().get(object)));
       case PropKind::Event:
-        return desc::MakeIdent(prop.getEvent(object).name);
+        return desc::MakeIdent(prop.Event().get(object).name);
       case PropKind::Object:
       case PropKind::Collection:
         break;

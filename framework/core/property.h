@@ -1,13 +1,12 @@
-// Published properties: one compact table row per property, with typed accessors erased into
-// plain function pointers. Rows are made with the builders at the end of this file, e.g.
-//   fw::IntProp<&TControl::Left, &TControl::SetLeft>("Left", 0)
-//   fw::BoolProp<&TCheckBox::Checked, &TCheckBox::SetChecked>("Checked", false).NotStored()
+// Published properties: one compact table row per property. A row holds one typed accessor
+// pair for its kind, asked for by kind (Ord(), Str(), ...): asking a row of another kind throws,
+// so a wrong-kind call never becomes a call through a null pointer. Rows are made with the
+// builders of property_builders.h.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 #include "framework/core/method.h"
@@ -61,6 +60,20 @@ enum PropFlag : uint8_t {
   kNoDefault = 2,  // written even when equal to the default
 };
 
+// The getter and setter of a property of value type T (set is null for owned sub-objects).
+template <class T, class In = T>
+struct Accessor {
+  T (*get)(Persistent*);
+  void (*set)(Persistent*, In);
+};
+using OrdAccessor = Accessor<int64_t>;  // Integer, Char, Enum, Set
+using FloatAccessor = Accessor<double>;
+using StrAccessor = Accessor<std::string, const std::string&>;  // String, Binary
+using ListAccessor = Accessor<std::vector<std::string>, const std::vector<std::string>&>;
+using ObjAccessor = Accessor<Persistent*, Persistent*>;  // Object, Collection: get only
+using RefAccessor = Accessor<Component*>;                // set throws on a component of the wrong class
+using EventAccessor = Accessor<Method, const Method&>;
+
 struct PropInfo {
   const char* name = nullptr;
   PropKind kind = PropKind::Integer;
@@ -70,20 +83,23 @@ struct PropInfo {
   int64_t def = 0;                      // default of ordinal kinds
   bool (*stored)(Persistent*) = nullptr;
 
-  int64_t (*getOrd)(Persistent*) = nullptr;  // Integer, Char, Enum, Set
-  void (*setOrd)(Persistent*, int64_t) = nullptr;
-  double (*getFloat)(Persistent*) = nullptr;
-  void (*setFloat)(Persistent*, double) = nullptr;
-  std::string (*getStr)(Persistent*) = nullptr;  // String, Binary
-  void (*setStr)(Persistent*, const std::string&) = nullptr;
-  std::vector<std::string> (*getList)(Persistent*) = nullptr;  // StringList
-  void (*setList)(Persistent*, const std::vector<std::string>&) = nullptr;
-  Persistent* (*getObj)(Persistent*) = nullptr;  // Object, Collection: the owned sub-object
-  Component* (*getRef)(Persistent*) = nullptr;
-  void (*setRef)(Persistent*, Component*) = nullptr;  // throws on a component of the wrong class
-  Method (*getEvent)(Persistent*) = nullptr;
-  void (*setEvent)(Persistent*, const Method&) = nullptr;
+  // The accessor pair of the row's kind; each throws fw::Error for a row of another kind.
+  OrdAccessor Ord() const { return Erased<OrdAccessor>(IsOrdinal()); }
+  FloatAccessor Float() const { return Erased<FloatAccessor>(kind == PropKind::Float); }
+  StrAccessor Str() const {
+    return Erased<StrAccessor>(kind == PropKind::String || kind == PropKind::Binary);
+  }
+  ListAccessor List() const { return Erased<ListAccessor>(kind == PropKind::StringList); }
+  ObjAccessor Obj() const {
+    return Erased<ObjAccessor>(kind == PropKind::Object || kind == PropKind::Collection);
+  }
+  RefAccessor Ref() const { return Erased<RefAccessor>(kind == PropKind::Component); }
+  EventAccessor Event() const { return Erased<EventAccessor>(kind == PropKind::Event); }
 
+  bool IsOrdinal() const {
+    return kind == PropKind::Integer || kind == PropKind::Char || kind == PropKind::Enum ||
+           kind == PropKind::Set;
+  }
   bool IsStored(Persistent* obj) const;
   bool HasDefaultValue(Persistent* obj) const;
 
@@ -97,218 +113,32 @@ struct PropInfo {
     return p;
   }
 
+  // For the builders: a row of the kind with its accessor pair.
+  template <class A>
+  static PropInfo Make(const char* name, PropKind kind, A access) {
+    PropInfo p;
+    p.name = name;
+    p.kind = kind;
+    p.get_ = reinterpret_cast<void (*)()>(access.get);
+    p.set_ = reinterpret_cast<void (*)()>(access.set);
+    return p;
+  }
+
  private:
+  template <class A>
+  A Erased(bool right_kind) const {
+    if (!right_kind) WrongKind();
+    return A{reinterpret_cast<decltype(A::get)>(get_), reinterpret_cast<decltype(A::set)>(set_)};
+  }
+  [[noreturn]] void WrongKind() const;
   PropInfo With(int f) const {
     PropInfo p = *this;
     p.flags = static_cast<uint8_t>(f);
     return p;
   }
+
+  void (*get_)() = nullptr;
+  void (*set_)() = nullptr;
 };
-
-namespace detail {
-
-template <class M>
-struct Member;
-template <class C, class R>
-struct Member<R (C::*)() const> {
-  using Class = C;
-  using Type = std::decay_t<R>;
-};
-template <class C, class R>
-struct Member<R (C::*)()> {
-  using Class = C;
-  using Type = std::decay_t<R>;
-};
-template <class C, class A>
-struct Member<void (C::*)(A)> {
-  using Class = C;
-  using Type = std::decay_t<A>;
-};
-
-template <auto Get>
-auto Call(Persistent* p) {
-  using C = typename Member<decltype(Get)>::Class;
-  return (static_cast<C*>(p)->*Get)();
-}
-template <auto Set, class V>
-void Assign(Persistent* p, V&& v) {
-  using C = typename Member<decltype(Set)>::Class;
-  (static_cast<C*>(p)->*Set)(std::forward<V>(v));
-}
-
-template <auto Get>
-int64_t GetOrd(Persistent* p) {
-  return static_cast<int64_t>(Call<Get>(p));
-}
-template <auto Set>
-void SetOrd(Persistent* p, int64_t v) {
-  Assign<Set>(p, static_cast<typename Member<decltype(Set)>::Type>(v));
-}
-template <auto Get>
-double GetFloat(Persistent* p) {
-  return static_cast<double>(Call<Get>(p));
-}
-template <auto Set>
-void SetFloat(Persistent* p, double v) {
-  Assign<Set>(p, static_cast<typename Member<decltype(Set)>::Type>(v));
-}
-template <auto Get>
-std::string GetStr(Persistent* p) {
-  return std::string(Call<Get>(p));
-}
-template <auto Set>
-void SetStr(Persistent* p, const std::string& v) {
-  Assign<Set>(p, v);
-}
-template <auto Get>
-std::vector<std::string> GetList(Persistent* p) {
-  return Call<Get>(p);
-}
-template <auto Set>
-void SetList(Persistent* p, const std::vector<std::string>& v) {
-  Assign<Set>(p, v);
-}
-template <auto Get>
-Persistent* GetObj(Persistent* p) {
-  return Call<Get>(p);
-}
-template <auto Get>
-Component* GetRef(Persistent* p) {
-  return Call<Get>(p);
-}
-void ThrowInvalidValue();
-template <auto Set>
-void SetRef(Persistent* p, Component* c) {
-  using T = std::remove_pointer_t<typename Member<decltype(Set)>::Type>;
-  T* typed = dynamic_cast<T*>(c);
-  if (c && !typed) ThrowInvalidValue();
-  Assign<Set>(p, typed);
-}
-template <auto Field>
-struct FieldOf;
-template <class C, Method C::*F>
-struct FieldOf<F> {
-  static Method Get(Persistent* p) { return static_cast<C*>(p)->*F; }
-  static void Set(Persistent* p, const Method& m) { static_cast<C*>(p)->*F = m; }
-};
-template <auto Pred>
-bool Stored(Persistent* p) {
-  return Call<Pred>(p);
-}
-
-inline PropInfo Row(const char* name, PropKind kind) {
-  PropInfo p;
-  p.name = name;
-  p.kind = kind;
-  return p;
-}
-
-}  // namespace detail
-
-template <auto Stored>
-PropInfo PropInfo::StoredIf() const {
-  PropInfo p = *this;
-  p.stored = &detail::Stored<Stored>;
-  return p;
-}
-
-template <auto Get, auto Set>
-PropInfo IntProp(const char* name, int64_t def = 0) {
-  PropInfo p = detail::Row(name, PropKind::Integer);
-  p.def = def;
-  p.getOrd = &detail::GetOrd<Get>;
-  p.setOrd = &detail::SetOrd<Set>;
-  return p;
-}
-
-template <auto Get, auto Set>
-PropInfo CharProp(const char* name, char def = 0) {
-  PropInfo p = IntProp<Get, Set>(name, static_cast<unsigned char>(def));
-  p.kind = PropKind::Char;
-  return p;
-}
-
-template <auto Get, auto Set>
-PropInfo EnumProp(const char* name, const EnumType& type, int64_t def) {
-  PropInfo p = IntProp<Get, Set>(name, def);
-  p.kind = PropKind::Enum;
-  p.type = &type;
-  return p;
-}
-
-template <auto Get, auto Set>
-PropInfo BoolProp(const char* name, bool def) {
-  return EnumProp<Get, Set>(name, kBooleanType, def ? 1 : 0);
-}
-
-template <auto Get, auto Set>
-PropInfo SetProp(const char* name, const EnumType& type, int64_t def = 0) {
-  PropInfo p = EnumProp<Get, Set>(name, type, def);
-  p.kind = PropKind::Set;
-  return p;
-}
-
-template <auto Get, auto Set>
-PropInfo FloatProp(const char* name) {
-  PropInfo p = detail::Row(name, PropKind::Float);
-  p.getFloat = &detail::GetFloat<Get>;
-  p.setFloat = &detail::SetFloat<Set>;
-  return p;
-}
-
-template <auto Get, auto Set>
-PropInfo StrProp(const char* name) {
-  PropInfo p = detail::Row(name, PropKind::String);
-  p.getStr = &detail::GetStr<Get>;
-  p.setStr = &detail::SetStr<Set>;
-  return p;
-}
-
-template <auto Get, auto Set>
-PropInfo BinaryProp(const char* name) {
-  PropInfo p = StrProp<Get, Set>(name);
-  p.kind = PropKind::Binary;
-  return p;
-}
-
-template <auto Get, auto Set>
-PropInfo ListProp(const char* name) {
-  PropInfo p = detail::Row(name, PropKind::StringList);
-  p.getList = &detail::GetList<Get>;
-  p.setList = &detail::SetList<Set>;
-  return p;
-}
-
-// Get returns a pointer to a sub-object that the holder owns (a font, a string list).
-template <auto Get>
-PropInfo ObjectProp(const char* name) {
-  PropInfo p = detail::Row(name, PropKind::Object);
-  p.getObj = &detail::GetObj<Get>;
-  return p;
-}
-
-template <auto Get>
-PropInfo CollectionProp(const char* name) {
-  PropInfo p = ObjectProp<Get>(name);
-  p.kind = PropKind::Collection;
-  return p;
-}
-
-template <auto Get, auto Set>
-PropInfo RefProp(const char* name) {
-  PropInfo p = detail::Row(name, PropKind::Component);
-  p.getRef = &detail::GetRef<Get>;
-  p.setRef = &detail::SetRef<Set>;
-  return p;
-}
-
-// Field is a pointer to a Method data member: fw::EventProp<&TControl::onClick_>("OnClick").
-template <auto Field>
-PropInfo EventProp(const char* name) {
-  PropInfo p = detail::Row(name, PropKind::Event);
-  p.getEvent = &detail::FieldOf<Field>::Get;
-  p.setEvent = &detail::FieldOf<Field>::Set;
-  return p;
-}
 
 }  // namespace fw

@@ -1,5 +1,6 @@
 #include "framework/win32/bevel.h"
 
+#include "framework/core/property_builders.h"
 #include "framework/win32/draw3d.h"
 
 namespace fw {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/core/property_builders.h"
 #include "framework/win32/draw3d.h"
 #include "framework/win32/form.h"
 

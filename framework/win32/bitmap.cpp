@@ -1,4 +1,5 @@
 #include "framework/win32/bitmap.h"
+#include "framework/core/property_builders.h"
 
 #include <algorithm>
 #include <vector>

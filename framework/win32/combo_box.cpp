@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/core/property_builders.h"
 #include "framework/win32/draw3d.h"
 
 namespace fw {

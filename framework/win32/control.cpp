@@ -1,5 +1,6 @@
 #include "framework/win32/control.h"
 
+#include "framework/core/property_builders.h"
 #include "framework/win32/popup_menu.h"
 #include "framework/win32/win_control.h"
 

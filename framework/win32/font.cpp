@@ -1,4 +1,5 @@
 #include "framework/win32/font.h"
+#include "framework/core/property_builders.h"
 
 namespace fw {
 

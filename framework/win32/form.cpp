@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "framework/core/property_builders.h"
 #include "framework/win32/application.h"
 
 namespace fw {

@@ -1,4 +1,5 @@
 #include "framework/win32/image.h"
+#include "framework/core/property_builders.h"
 
 namespace fw {
 

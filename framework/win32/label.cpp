@@ -1,5 +1,6 @@
 #include "framework/win32/label.h"
 
+#include "framework/core/property_builders.h"
 #include "framework/win32/draw3d.h"
 #include "framework/win32/win_control.h"
 

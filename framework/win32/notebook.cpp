@@ -1,5 +1,6 @@
 #include "framework/win32/notebook.h"
 
+#include "framework/core/property_builders.h"
 #include "framework/core/text_util.h"
 
 namespace fw {

@@ -1,4 +1,5 @@
 #include "framework/win32/radio_button.h"
+#include "framework/core/property_builders.h"
 
 #include <vector>
 

@@ -1,5 +1,6 @@
 #include "framework/win32/timer.h"
 
+#include "framework/core/property_builders.h"
 #include "framework/win32/message_window.h"
 
 namespace fw {

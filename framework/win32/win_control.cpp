@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "framework/core/error.h"
+#include "framework/core/property_builders.h"
 #include "framework/win32/application.h"
 #include "framework/win32/popup_menu.h"
 

@@ -20,6 +20,7 @@
 
 #include "framework/core/component_reader.h"
 #include "framework/core/desc_parser.h"
+#include "framework/core/property_builders.h"
 #include "framework/core/text_util.h"
 #include "store/aprstore.h"
 #include "store/memory_sections.h"

@@ -1,5 +1,6 @@
 #include "tests/store/store_test_components.h"
 
+#include "framework/core/property_builders.h"
 #include "store/section_binary_rows.h"
 
 namespace store_test {

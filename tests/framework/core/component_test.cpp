@@ -93,5 +93,17 @@ TEST(PropertyTable, DefaultsAndStoredRules) {
   EXPECT_TRUE(c.FindProperty("Caption")->HasDefaultValue(&w));
 }
 
+TEST(PropertyTable, ARowGivesOnlyTheAccessorsOfItsKind) {
+  TWidget w(nullptr);
+  const ClassInfo& c = TWidget::StaticClass();
+  c.FindProperty("Caption")->Str().set(&w, "typed");
+  EXPECT_EQ(c.FindProperty("Caption")->Str().get(&w), "typed");
+  EXPECT_EQ(c.FindProperty("Shade")->Ord().get(&w), shLight);
+  EXPECT_EQ(c.FindProperty("Pen")->Obj().set, nullptr) << "a sub-object is only read";
+  EXPECT_THROW(c.FindProperty("Count")->Str(), Error);
+  EXPECT_THROW(c.FindProperty("Caption")->Ord(), Error);
+  EXPECT_THROW(c.FindProperty("Buddy")->Event(), Error);
+}
+
 }  // namespace
 }  // namespace fw::testing

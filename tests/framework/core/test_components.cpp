@@ -1,4 +1,5 @@
 #include "tests/framework/core/test_components.h"
+#include "framework/core/property_builders.h"
 
 #include <algorithm>
 

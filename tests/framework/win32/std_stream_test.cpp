@@ -5,6 +5,7 @@
 #include "framework/core/component_reader.h"
 #include "framework/core/component_writer.h"
 #include "framework/core/desc_parser.h"
+#include "framework/core/property_builders.h"
 #include "framework/win32/bevel.h"
 #include "framework/win32/bit_btn.h"
 #include "framework/win32/check_box.h"

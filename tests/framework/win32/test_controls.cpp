@@ -3,6 +3,7 @@
 
 #include "tests/framework/win32/test_controls.h"
 
+#include "framework/core/property_builders.h"
 #include "framework/win32/register_classes.h"
 
 namespace fw::test {
