@@ -1,28 +1,20 @@
 // The main window: top bar with the page selector and the run, About and exit buttons, eight
 // option pages, the status line and the pop-up menu. Read from the description "TFRMMAIN";
-// its controls are bound to fields by name once the description has been read.
+// its controls are bound by name once the description has been read (main_window_controls.h).
 #pragma once
 
 #include <array>
 #include <string>
 
 #include "app/launch_options.h"
+#include "app/main_window_controls.h"
 #include "framework/win32/form.h"
 
 namespace fw {
 class TCheckBox;
-class TComboBox;
 class TControl;
-class TEdit;
-class TLabel;
-class TNotebook;
-class TPanel;
 class TPopupMenu;
-class TRadioButton;
-class TTimer;
 }  // namespace fw
-class TIntEdit;
-class TWin95SpeedButton;
 
 class TfrmMain : public fw::TForm {
  public:
@@ -108,7 +100,6 @@ class TfrmMain : public fw::TForm {
   // Posted by BringUp: the box comes once the splash has gone.
   static constexpr UINT kReportSettingsMessage = WM_USER + 2;
 
-  void BindComponents();
   // Shows the named page and points the selector at it (the menu's page entries).
   void ShowPageAndSelect(const std::string& page);
   void ShowAboutBox();
@@ -123,36 +114,11 @@ class TfrmMain : public fw::TForm {
   void SetResolutionGroupEnabled(bool enabled);
   void SetGLQuakeGroupEnabled(bool enabled);
   void SetWinQuakeModesEnabled(bool enabled);
-  void ProtocolBoxEntered(int n);
+  void ProtocolBoxEntered(fw::TCheckBox* box);
   void PopupBeside(fw::TPopupMenu* menu, fw::TControl* button);
   void SetResolution(const char* width, const char* height);
 
-  fw::TCheckBox* CheckBox(int n) const { return checkBoxes_.at(n); }
-  fw::TRadioButton* RadioButton(int n) const { return radioButtons_.at(n); }
-  TIntEdit* IntEdit(int n) const { return intEdits_.at(n); }
-
-  // Index n holds the component numbered n; index 0 stays empty.
-  std::array<fw::TCheckBox*, 24> checkBoxes_{};
-  std::array<fw::TRadioButton*, 16> radioButtons_{};
-  std::array<TIntEdit*, 15> intEdits_{};
-  fw::TEdit* edit1_ = nullptr;
-  fw::TEdit* edit2_ = nullptr;
-  fw::TEdit* editExtra_ = nullptr;
-  fw::TEdit* editChosenMap_ = nullptr;
-  fw::TLabel* lblMapName_ = nullptr;
-  fw::TLabel* label1_ = nullptr;
-  fw::TLabel* label2_ = nullptr;
-  fw::TComboBox* comboBox1_ = nullptr;
-  fw::TComboBox* comboBox2_ = nullptr;
-  fw::TComboBox* comboBox3_ = nullptr;
-  fw::TNotebook* notebook1_ = nullptr;
-  fw::TPanel* statusBar_ = nullptr;
-  TWin95SpeedButton* win95SpeedButton5_ = nullptr;
-  TWin95SpeedButton* win95SpeedButton6_ = nullptr;
-  fw::TPopupMenu* popupRes_ = nullptr;
-  fw::TPopupMenu* popupBPP_ = nullptr;
-  fw::TTimer* timerSplash_ = nullptr;
-
+  MainWindowControls ui_;
   bool broughtUp_ = false;
   // The shown name of the chosen map while a map handler runs; loaded from lblMapName on show.
   std::string mapText_;

@@ -41,36 +41,36 @@ const T* At(const std::array<T, N>& table, int index) {
 // A base-game map: its file name is both the shown name and the "+map" name. A separator, or
 // no current item, empties both.
 void TfrmMain::ComboBox2Change(fw::Component*) {
-  const char* const* file = At(kBaseMaps, comboBox2_->ItemIndex());
+  const char* const* file = At(kBaseMaps, ui_.baseMaps->ItemIndex());
   mapText_ = file ? *file : "";
-  editChosenMap_->SetText(mapText_);
-  lblMapName_->SetCaption(mapText_);
+  ui_.chosenMap->SetText(mapText_);
+  ui_.mapFile->SetCaption(mapText_);
 }
 
 // An add-on map: its title is shown, its file name goes after "+map". With no current item
 // the shown name empties and the chosen file stays.
 void TfrmMain::ComboBox3Change(fw::Component*) {
-  if (const AddOnMap* map = At(kAddOnMaps, comboBox3_->ItemIndex())) {
+  if (const AddOnMap* map = At(kAddOnMaps, ui_.addOnMaps->ItemIndex())) {
     mapText_ = map->title;
-    lblMapName_->SetCaption(map->file);
+    ui_.mapFile->SetCaption(map->file);
   } else {
     mapText_.clear();
   }
-  editChosenMap_->SetText(mapText_);
+  ui_.chosenMap->SetText(mapText_);
 }
 
 // "Original Quake Map:" and "OEM Gorvale Map:" each make their own list usable when checked,
 // the other one when not. The chosen map stays until a pick in the list now usable.
 void TfrmMain::RadioButton14Click(fw::Component*) {
-  bool own = RadioButton(14)->Checked();
-  comboBox2_->SetEnabled(own);
-  comboBox3_->SetEnabled(!own);
+  bool own = ui_.baseMapsOn->Checked();
+  ui_.baseMaps->SetEnabled(own);
+  ui_.addOnMaps->SetEnabled(!own);
 }
 
 void TfrmMain::RadioButton15Click(fw::Component*) {
-  bool own = RadioButton(15)->Checked();
-  comboBox3_->SetEnabled(own);
-  comboBox2_->SetEnabled(!own);
+  bool own = ui_.addOnMapsOn->Checked();
+  ui_.addOnMaps->SetEnabled(own);
+  ui_.baseMaps->SetEnabled(!own);
 }
 
 // The menus open beside their buttons: the window's outer position plus the button's place on
@@ -79,13 +79,15 @@ void TfrmMain::PopupBeside(fw::TPopupMenu* menu, fw::TControl* button) {
   menu->Popup(Left() + button->Left() + 12, Top() + button->Top() + 65);
 }
 
-void TfrmMain::Win95SpeedButton5Click(fw::Component*) { PopupBeside(popupRes_, win95SpeedButton5_); }
-void TfrmMain::Win95SpeedButton6Click(fw::Component*) { PopupBeside(popupBPP_, win95SpeedButton6_); }
+void TfrmMain::Win95SpeedButton5Click(fw::Component*) {
+  PopupBeside(ui_.resolutionMenu, ui_.resolutionMenuButton);
+}
+void TfrmMain::Win95SpeedButton6Click(fw::Component*) { PopupBeside(ui_.bppMenu, ui_.bppMenuButton); }
 
 // Resolution entries: width and height texts, set directly (no key filter), enabled or not.
 void TfrmMain::SetResolution(const char* width, const char* height) {
-  IntEdit(11)->SetText(width);
-  IntEdit(12)->SetText(height);
+  ui_.width->SetText(width);
+  ui_.height->SetText(height);
 }
 
 void TfrmMain::N400x3001Click(fw::Component*) { SetResolution("400", "300"); }
@@ -97,6 +99,6 @@ void TfrmMain::N1152x8641Click(fw::Component*) { SetResolution("1152", "864"); }
 void TfrmMain::N1280x10241Click(fw::Component*) { SetResolution("1280", "1024"); }
 
 // Colour-depth entries.
-void TfrmMain::N11Click(fw::Component*) { IntEdit(13)->SetText("16"); }
-void TfrmMain::N241Click(fw::Component*) { IntEdit(13)->SetText("24"); }
-void TfrmMain::N321Click(fw::Component*) { IntEdit(13)->SetText("32"); }
+void TfrmMain::N11Click(fw::Component*) { ui_.bpp->SetText("16"); }
+void TfrmMain::N241Click(fw::Component*) { ui_.bpp->SetText("24"); }
+void TfrmMain::N321Click(fw::Component*) { ui_.bpp->SetText("32"); }
