@@ -5,9 +5,13 @@
 #include <map>
 #include <string>
 
-#include "tests/e2e/form_outline.h"
+#include "tests/support/form_outline.h"
 
 namespace gv::e2e {
+
+using test::FormOutline;
+using test::Kept;
+using test::Place;
 
 class KeptValues {
  public:

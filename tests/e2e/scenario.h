@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "tests/e2e/form_outline.h"
 #include "tests/e2e/kept_values.h"
 #include "tests/e2e/launcher_process.h"
 #include "tests/e2e/window_driver.h"
+#include "tests/support/form_outline.h"
 #include "tests/support/settings_file.h"
 
 namespace gv::e2e {

@@ -11,11 +11,15 @@
 #include <map>
 #include <string>
 
-#include "tests/e2e/form_outline.h"
+#include "tests/support/form_outline.h"
 #include "tests/support/input.h"
 #include "tests/support/message_loop.h"
 
 namespace gv::e2e {
+
+using test::FormOutline;
+using test::Kept;
+using test::Place;
 
 class WindowDriver {
  public:

@@ -1,5 +1,5 @@
-// What the driver knows of the main window before it starts the program: every control's class,
-// parent, page and place as the window description (forms/Sdimain.form) gives them, and the
+// The main window as its description (forms/Sdimain.form) gives it, read by the tests rather than
+// copied into them: every control's class, parent, page, place and design state, and the
 // properties its settings store keeps, in the order in which the description lists the controls.
 #pragma once
 
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace gv::e2e {
+namespace gv::test {
 
 struct Place {
   std::string name;
@@ -17,8 +17,11 @@ struct Place {
   std::string page;       // caption of the notebook page it stands on; "" off the notebook
   bool onPage = false;    // its parent is the page itself
   int left = 0, top = 0, width = 0, height = 0;
-  std::string text;  // Caption or Text as designed
+  std::string text;   // Caption or Text as designed
+  int maxLength = 0;  // 0: no limit
   bool checked = false;
+  bool enabled = true;
+  bool aligned = false;   // placed by its Align property rather than by its bounds
   bool windowed = false;  // has a window of its own (labels, bevels and speed buttons have not)
 };
 
@@ -36,7 +39,8 @@ class FormOutline {
 
   // The place of a control; throws std::out_of_range for a name the description lacks.
   const Place& Of(const std::string& name) const { return places_.at(name); }
-  // The names of the controls that have windows of their own.
+  // The names of every component, and of the controls that have windows of their own.
+  std::vector<std::string> Names() const;
   std::vector<std::string> WindowedNames() const;
   // The kept properties, each once, in the order of the controls in the description.
   const std::vector<Kept>& KeptProperties() const { return kept_; }
@@ -46,4 +50,4 @@ class FormOutline {
   std::vector<Kept> kept_;
 };
 
-}  // namespace gv::e2e
+}  // namespace gv::test

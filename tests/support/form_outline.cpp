@@ -1,4 +1,4 @@
-#include "tests/e2e/form_outline.h"
+#include "tests/support/form_outline.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,7 +8,7 @@
 #include "framework/core/desc_parser.h"
 #include "tests/support/file_bytes.h"
 
-namespace gv::e2e {
+namespace gv::test {
 namespace {
 
 using fw::desc::Object;
@@ -89,8 +89,12 @@ struct Walk {
       p.width = IntOf(o, "Width");
       p.height = IntOf(o, "Height");
       p.text = TextOf(o);
+      p.maxLength = IntOf(o, "MaxLength");
       const Property* checked = Find(o.props, "Checked");
       p.checked = checked && checked->value.text == "True";
+      const Property* enabled = Find(o.props, "Enabled");
+      p.enabled = !enabled || enabled->value.text != "False";
+      p.aligned = Find(o.props, "Align") != nullptr;
       p.windowed = Windowed(o.className);
     }
     Children(o, o.name, page, false);
@@ -114,6 +118,12 @@ FormOutline::FormOutline(std::string_view description) {
   }
 }
 
+std::vector<std::string> FormOutline::Names() const {
+  std::vector<std::string> names;
+  for (const auto& [name, place] : places_) names.push_back(name);
+  return names;
+}
+
 std::vector<std::string> FormOutline::WindowedNames() const {
   std::vector<std::string> names;
   for (const auto& [name, place] : places_)
@@ -122,9 +132,9 @@ std::vector<std::string> FormOutline::WindowedNames() const {
 }
 
 FormOutline FormOutline::FromFile(const std::string& path) {
-  const std::string text = test::ReadFileBytes(path);
+  const std::string text = ReadFileBytes(path);
   if (text.empty()) throw std::runtime_error("cannot read " + path);
   return FormOutline(text);
 }
 
-}  // namespace gv::e2e
+}  // namespace gv::test
