@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "app/About.h"
+#include "app/find_component.h"
 #include "app/launch.h"
 #include "controls/IntEdit.h"
 #include "controls/W95Speed.h"
@@ -227,4 +228,14 @@ void TfrmMain::Win95SpeedButton3Click(fw::Component*) {
   gv::Launch(TakeLaunchOptions(), steps);
 }
 
-gv::LaunchOptions TfrmMain::TakeLaunchOptions() const { return ui_.Options(); }
+gv::LaunchOptions TfrmMain::TakeLaunchOptions() const {
+  auto checked = [this](const std::string& name) {
+    if (auto* box = dynamic_cast<fw::TCheckBox*>(FindComponent(name))) return box->Checked();
+    return gv::FindComponentAs<fw::TRadioButton>(*this, name)->Checked();
+  };
+  auto text = [this](const std::string& name) {
+    if (auto* label = dynamic_cast<fw::TLabel*>(FindComponent(name))) return label->Caption();
+    return gv::FindComponentAs<fw::TEdit>(*this, name)->Text();
+  };
+  return gv::ReadLaunchOptions(checked, text);
+}

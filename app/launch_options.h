@@ -3,6 +3,7 @@
 // Texts are taken verbatim (ANSI, any length); number fields stay text and may be empty.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace gv {
@@ -74,5 +75,10 @@ struct LaunchOptions {
   std::string extra_;  // editExtra, appended exactly as typed
   std::string map_;    // lblMapName caption: the map file name after "+map"
 };
+
+// The launch options from the option controls, asked for by component name: checked gives a
+// check box's or radio button's state, text an edit's text or a label's caption.
+LaunchOptions ReadLaunchOptions(const std::function<bool(const std::string& name)>& checked,
+                                const std::function<std::string(const std::string& name)>& text);
 
 }  // namespace gv

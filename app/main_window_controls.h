@@ -1,9 +1,7 @@
 // The main window's controls by what they are for. Each is named once, in the table of
-// main_window_controls.cpp: its component name, the member it is bound to and the launch option
-// it feeds. The option rules, the map handlers and the run button all go through these members.
+// main_window_controls.cpp from component name to member; the option rules and the map
+// handlers go through these members. (What the run button reads is named in launch_options.cpp.)
 #pragma once
-
-#include "app/launch_options.h"
 
 namespace fw {
 class Component;
@@ -105,6 +103,4 @@ struct MainWindowControls {
   // Binds every member to the window's component of its name. A name the window lacks, or a
   // component of another class, is a fault of the description and throws.
   void Bind(const fw::Component& window);
-  // The launch options as the controls hold them now: the run button's snapshot.
-  gv::LaunchOptions Options() const;
 };

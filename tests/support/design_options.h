@@ -1,17 +1,13 @@
 // The launch options as the main window's description leaves its controls: what a first start
-// would launch. Platform-free; shared by the native and the Windows launch tests.
+// would launch. Platform-free; shared by the native and the Windows launch tests, which name the
+// description file in GORVALE_MAIN_FORM.
 #pragma once
 
 #include "app/launch_options.h"
+#include "tests/support/form_outline.h"
 
 namespace gv::test {
 
-inline LaunchOptions DesignDefaults() {
-  LaunchOptions o;
-  o.deathmatch_ = true;
-  o.mode_max_ = true;
-  o.skill_ = o.shirt_ = o.trousers_ = o.game_mode_value_ = "1";
-  return o;
-}
+LaunchOptions DesignDefaults();
 
 }  // namespace gv::test
