@@ -175,8 +175,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)store.TakeRestoreReport();
 
   // What a save writes comes back whole. A save writes the whole window, which costs a
-  // hundred restores of a short input: one input in 64 makes the check.
-  if (size % 64 != 0) return 0;
+  // hundred restores of a short input: one input in 512 makes the check.
+  if (size % 512 != 0) return 0;
   store.Save();
   store.Restore();
   if (!store.Skipped().empty()) {
