@@ -30,7 +30,8 @@ TEST(FirstClick, CountsAtOnceOnTheRestoredWindow) {
   // "No joystick", found by the place the description gives it on the notebook.
   const Place& box = outline.Of("CheckBox7");
   const Place& notebook = outline.Of("Notebook1");
-  test::ClickAt(test::ScreenPoint(main, notebook.left + box.left + 6, notebook.top + box.top + box.height / 2));
+  test::ClickAt(
+      test::ScreenPoint(main, notebook.left + box.left + 6, notebook.top + box.top + box.height / 2));
   // A window that is idle takes the click at once, as a bare program with one box does.
   WindowDriver ui(outline, main);
   EXPECT_TRUE(test::Await([&] { return ui.Handle("CheckBox7") && ui.Checked("CheckBox7"); }, 1000))
