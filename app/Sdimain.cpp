@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "app/About.h"
+#include "app/SplashFm.h"
 #include "app/find_component.h"
 #include "app/launch.h"
 #include "controls/IntEdit.h"
@@ -120,6 +121,10 @@ void TfrmMain::FormShow(fw::Component*) {
 
 void TfrmMain::timerSplashTimer(fw::Component*) {
   ui_.splashTimer->SetEnabled(false);
+  // The splash goes first, and its deactivation brings this window back. The other way round,
+  // Wine without a window manager keeps the splash's picture on the screen over this window for
+  // two seconds while it waits to take it down, and the user's first click there is lost.
+  if (Splash) Splash->Hide();
   BringUp();
 }
 

@@ -2,6 +2,7 @@
 #include "framework/core/property_builders.h"
 
 const fw::ClassInfo& TAlphaPanel::StaticClass() {
+  using fw::TControl;
   using fw::TCustomPanel;
   using T = TAlphaPanel;
   static const fw::PropInfo kProps[] = {
@@ -11,6 +12,14 @@ const fw::ClassInfo& TAlphaPanel::StaticClass() {
                                                                             fw::bvRaised),
       fw::IntProp<&TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth>("BevelWidth", 1),
       fw::IntProp<&TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth>("BorderWidth", 0),
+      fw::EnumProp<&TCustomPanel::BorderStyle, &TCustomPanel::SetBorderStyle>(
+          "BorderStyle", fw::kPanelBorderStyleType, TCustomPanel::bsNone),
+      fw::BoolProp<&TCustomPanel::Ctl3D, &TCustomPanel::SetCtl3D>("Ctl3D", true),
+      fw::IntProp<&TControl::Cursor, &TControl::SetCursor>("Cursor", 0).WithIdents(fw::kCursorIdents),
+      fw::IntProp<&TControl::HelpContext, &TControl::SetHelpContext>("HelpContext", 0),
+      fw::BoolProp<&TCustomPanel::Locked, &TCustomPanel::SetLocked>("Locked", false),
+      fw::BoolProp<&TCustomPanel::ParentColor, &TCustomPanel::SetParentColor>("ParentColor", false),
+      fw::BoolProp<&TCustomPanel::ParentCtl3D, &TCustomPanel::SetParentCtl3D>("ParentCtl3D", true),
       fw::CharProp<&T::ActiveButton, &T::SetActiveButton>("ActiveButton", 0),
       fw::BoolProp<&T::AllowAllUp, &T::SetAllowAllUp>("AllowAllUp", false),
       fw::ObjectProp<&T::AlphaButtons>("AlphaButtons"),

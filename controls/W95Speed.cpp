@@ -22,6 +22,10 @@ const fw::ClassInfo& TSpeedButton::StaticClass() {
       fw::IntProp<&TSpeedButton::Margin, &TSpeedButton::SetMargin>("Margin", -1),
       fw::IntProp<&TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs>("NumGlyphs", 1),
       fw::IntProp<&TSpeedButton::Spacing, &TSpeedButton::SetSpacing>("Spacing", 4),
+      fw::EventProp<&TSpeedButton::onDblClick>("OnDblClick"),
+      fw::EventProp<&TSpeedButton::onMouseDown>("OnMouseDown"),
+      fw::EventProp<&TSpeedButton::onMouseMove>("OnMouseMove"),
+      fw::EventProp<&TSpeedButton::onMouseUp>("OnMouseUp"),
   };
   static const fw::ClassInfo info = fw::MakeClass<TSpeedButton, fw::TGraphicControl>("TSpeedButton", kProps);
   return info;
@@ -153,19 +157,26 @@ int TSpeedButton::FrameFor(Look look) const {
   }
 }
 
+void TSpeedButton::DblClick() {
+  if (Enabled()) onDblClick(this);
+}
+
 void TSpeedButton::Click() {
   fw::Method handler = onClick;
   handler(this);
 }
 
 void TSpeedButton::MouseDown(fw::MouseButton button, int x, int y) {
-  if (button != fw::MouseButton::Left || !Enabled()) return;
+  if (!Enabled()) return;
+  onMouseDown(this);
+  if (button != fw::MouseButton::Left) return;
   tracking_ = true;
   pointerInside_ = Inside(x, y);
   Invalidate();
 }
 
 void TSpeedButton::MouseMove(int x, int y) {
+  if (Enabled()) onMouseMove(this);
   if (!tracking_) return;
   bool inside = Inside(x, y);
   if (inside == pointerInside_) return;
@@ -174,6 +185,7 @@ void TSpeedButton::MouseMove(int x, int y) {
 }
 
 void TSpeedButton::MouseUp(fw::MouseButton button, int x, int y) {
+  if (Enabled()) onMouseUp(this);
   if (button != fw::MouseButton::Left || !tracking_) return;
   tracking_ = false;
   bool inside = Inside(x, y);

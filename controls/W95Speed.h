@@ -46,7 +46,11 @@ class TSpeedButton : public fw::TGraphicControl {
   void MouseDown(fw::MouseButton button, int x, int y) override;
   void MouseMove(int x, int y) override;
   void MouseUp(fw::MouseButton button, int x, int y) override;
+  void DblClick() override;
   void Loaded() override;
+
+  // Raised for an enabled button, with the button as sender, before its own handling.
+  fw::Method onDblClick, onMouseDown, onMouseMove, onMouseUp;
 
  protected:
   void EnabledChanged() override;

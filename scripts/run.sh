@@ -23,6 +23,11 @@ cmake --build "$build/win32" -j"$jobs" --target gorvale_product
 source "$root/scripts/wine-session.sh"
 trap wine_session_end EXIT
 wine_session_begin "$build/run"
+# Wine draws the caption buttons with the Marlett symbol font. fonts-wine puts Wine's copy in
+# Wine's data folder, where this Wine does not look (it reads the Linux font folders), so the
+# buttons would show as the letters "0 1 r"; the prefix's Windows font folder is always read.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+[ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 if [ -n "${_xvfb_pid:-}" ]; then
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 else

@@ -136,16 +136,20 @@ void TApplication::HandleException(const std::exception& error) {
   ShowErrorBox(GetActiveWindow(), title_, error.what());
 }
 
-HCURSOR TApplication::CursorHandle() const {
-  switch (cursor_) {
-    case crHourGlass:
-      return LoadCursor(nullptr, IDC_WAIT);
-    case crArrow:
-      return LoadCursor(nullptr, IDC_ARROW);
-    default:
-      return nullptr;
-  }
+HCURSOR StandardCursor(int cursor) {
+  static const struct {
+    int cursor;
+    LPCTSTR id;
+  } kPointers[] = {{-2, IDC_ARROW},  {-3, IDC_CROSS},    {-4, IDC_IBEAM},        {-6, IDC_SIZENESW},
+                   {-7, IDC_SIZENS}, {-8, IDC_SIZENWSE}, {-9, IDC_SIZEWE},       {-10, IDC_UPARROW},
+                   {-11, IDC_WAIT},  {-18, IDC_NO},      {-19, IDC_APPSTARTING}, {-20, IDC_HELP},
+                   {-21, IDC_HAND},  {-22, IDC_SIZEALL}};
+  for (const auto& p : kPointers)
+    if (p.cursor == cursor) return LoadCursor(nullptr, p.id);
+  return nullptr;
 }
+
+HCURSOR TApplication::CursorHandle() const { return StandardCursor(cursor_); }
 
 void TApplication::SetCursor(TCursor cursor) {
   if (cursor == cursor_) return;

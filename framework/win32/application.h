@@ -19,6 +19,8 @@ class HintTracker;
 
 // The application-wide mouse pointer.
 enum TCursor : int { crDefault = 0, crArrow = -2, crHourGlass = -11 };
+// The system's pointer for one of the cr identifiers; null for crDefault and those it lacks.
+HCURSOR StandardCursor(int cursor);
 
 class TApplication : public Component {
  public:

@@ -8,8 +8,32 @@
 namespace fw {
 
 namespace {
+
 const char* const kStyleNames[] = {"csDropDown", "csSimple", "csDropDownList"};
+const char kFieldProcProperty[] = "GorvaleFieldProc";
+
+bool HasPopupMenu(const TControl* control) {
+  for (const TControl* c = control; c; c = c->Parent())
+    if (c->PopupMenu()) return true;
+  return false;
 }
+
+// The text field of an editable combo box is the system's edit window, which answers a
+// right-click or the menu key with its own Cut/Copy/Paste menu. Where the combo box or a parent
+// has a pop-up menu, the request goes to the combo box instead, which shows that menu.
+LRESULT CALLBACK FieldProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  const auto native = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kFieldProcProperty));
+  HWND combo = GetParent(hwnd);
+  if (msg == WM_CONTEXTMENU && HasPopupMenu(TWinControl::FromHandle(combo)))
+    return SendMessageA(combo, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(combo), lp);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(native));
+    RemovePropA(hwnd, kFieldProcProperty);
+  }
+  return CallWindowProcA(native, hwnd, msg, wp, lp);
+}
+
+}  // namespace
 
 const EnumType kComboBoxStyleType{"TComboBoxStyle", kStyleNames, 3};
 
@@ -65,6 +89,10 @@ void TComboBox::WindowCreated() {
   std::string text = TWinControl::Text();
   if (itemIndex_ >= 0) SendMessageA(hwnd, CB_SETCURSEL, itemIndex_, 0);
   if (style_ != csDropDownList && Text() != text) SetWindowTextQuietly(text);
+  if (HWND field = FindWindowExA(hwnd, nullptr, "Edit", nullptr)) {
+    SetPropA(field, kFieldProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrA(field, GWLP_WNDPROC)));
+    SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FieldProcedure));
+  }
 }
 
 void TComboBox::BoundsChanged() {

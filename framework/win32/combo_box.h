@@ -1,7 +1,8 @@
 // Combo boxes on the native COMBOBOX control. Items is a string list kept in step with the
 // window. Setting ItemIndex from the program raises nothing; the user's pick in the list
 // (mouse or arrow keys) raises OnClick, then OnChange; the user's typing in the text field
-// raises OnChange.
+// raises OnChange. A right-click or the menu key in the text field opens the pop-up menu of the
+// box or of its parents, as anywhere else in the window.
 #pragma once
 
 #include <string>

@@ -1,5 +1,7 @@
 #include "framework/win32/control.h"
 
+#include <iterator>
+
 #include "framework/core/property_builders.h"
 #include "framework/win32/popup_menu.h"
 #include "framework/win32/win_control.h"
@@ -9,10 +11,18 @@ namespace fw {
 namespace {
 const char* const kAlignNames[] = {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
 const char* const kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
+const IntIdent kCursors[] = {
+    {"crDefault", 0},     {"crNone", -1},     {"crArrow", -2},    {"crCross", -3},     {"crIBeam", -4},
+    {"crSizeNESW", -6},   {"crSizeNS", -7},   {"crSizeNWSE", -8}, {"crSizeWE", -9},    {"crUpArrow", -10},
+    {"crHourGlass", -11}, {"crDrag", -12},    {"crNoDrop", -13},  {"crHSplit", -14},   {"crVSplit", -15},
+    {"crMultiDrag", -16}, {"crSQLWait", -17}, {"crNo", -18},      {"crAppStart", -19}, {"crHelp", -20},
+    {"crHandPoint", -21}, {"crSize", -22},
+};
 }  // namespace
 
 const EnumType kAlignType{"TAlign", kAlignNames, 6};
 const EnumType kAlignmentType{"TAlignment", kAlignmentNames, 3};
+const IntIdentMap kCursorIdents{kCursors, static_cast<int>(std::size(kCursors))};
 
 // Published by every control. A class adds its "Caption" or "Text" row itself, and publishes a
 // row again to give it another default ("Color" of an edit box is clWindow).

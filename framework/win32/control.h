@@ -22,6 +22,8 @@ enum TAlign : int { alNone, alTop, alBottom, alLeft, alRight, alClient };
 extern const EnumType kAlignType;
 enum TAlignment : int { taLeftJustify, taRightJustify, taCenter };
 extern const EnumType kAlignmentType;
+// The identifiers of the standard pointers (crDefault, crArrow, crHourGlass, ...).
+extern const IntIdentMap kCursorIdents;
 
 enum class MouseButton { Left, Right, Middle };
 
@@ -82,6 +84,13 @@ class TControl : public Component {
   TPopupMenu* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
 
+  // The pointer shown over the control (one of the cr identifiers; crDefault leaves it to the
+  // window), and its topic in a help file.
+  int Cursor() const { return cursor_; }
+  void SetCursor(int cursor) { cursor_ = cursor; }
+  int HelpContext() const { return helpContext_; }
+  void SetHelpContext(int context) { helpContext_ = context; }
+
   Method onClick;
   virtual void Click() { onClick(this); }
 
@@ -90,6 +99,8 @@ class TControl : public Component {
   virtual void MouseDown(MouseButton, int /*x*/, int /*y*/) {}
   virtual void MouseMove(int /*x*/, int /*y*/) {}
   virtual void MouseUp(MouseButton, int /*x*/, int /*y*/) {}
+  // The second press of a double click, after its MouseDown.
+  virtual void DblClick() {}
 
   virtual void Invalidate();
 
@@ -126,6 +137,7 @@ class TControl : public Component {
   bool parentFont_ = true, adoptingFont_ = false;
   TColor color_ = clBtnFace;
   TPopupMenu* popupMenu_ = nullptr;
+  int cursor_ = 0, helpContext_ = 0;
 };
 
 // A control drawn on its parent's window.

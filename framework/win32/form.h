@@ -74,7 +74,8 @@ class TForm : public TWinControl {
   // containers, skipping controls that cannot take the focus and, with checkTabStop, those
   // without TabStop. Returns false when no control qualifies.
   bool SelectNext(TWinControl* current, bool forward, bool checkTabStop);
-  // The arrow keys: the next or previous control of current's parent that can take the focus.
+  // The arrow keys: the next or previous control of current's parent that can take the focus,
+  // the contents of a frame taken where the frame stands (a frame never takes the focus).
   bool SelectSibling(TWinControl* current, bool forward);
   // Enter and Escape: offered to the focused control first, then to every control of the form.
   bool DialogKey(UINT key) override;

@@ -17,6 +17,17 @@ void CollectTabOrder(const TWinControl* parent, std::vector<TWinControl*>& out) 
   }
 }
 
+// The controls that arrow keys step through inside parent, in tab order: a frame (a control
+// that holds windowed controls) is never a stop itself; its contents stand at its place.
+void CollectArrowStops(const TWinControl* parent, std::vector<TWinControl*>& out) {
+  for (TWinControl* control : parent->TabList()) {
+    if (control->TabList().empty())
+      out.push_back(control);
+    else
+      CollectArrowStops(control, out);
+  }
+}
+
 // Focuses the first control after current in list (before it, backwards) that `accepts`;
 // list wraps around. current may be absent from list: the search starts at an end.
 template <class Accepts>
@@ -87,8 +98,9 @@ bool TForm::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
 
 bool TForm::SelectSibling(TWinControl* current, bool forward) {
   if (!current || !current->Parent()) return false;
-  return FocusNextIn(current->Parent()->TabList(), current, forward,
-                     [](TWinControl* c) { return c->CanFocus(); });
+  std::vector<TWinControl*> list;
+  CollectArrowStops(current->Parent(), list);
+  return FocusNextIn(list, current, forward, [](TWinControl* c) { return c->CanFocus(); });
 }
 
 bool TForm::DialogKey(UINT key) {

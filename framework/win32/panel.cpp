@@ -7,9 +7,12 @@ namespace fw {
 
 namespace {
 const char* const kBevelCutNames[] = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
-}
+const char* const kBorderStyleNames[] = {"bsNone", "bsSingle"};
+constexpr TColor kWindowFrame = kSystemColor | COLOR_WINDOWFRAME;
+}  // namespace
 
 const EnumType kBevelCutType{"TBevelCut", kBevelCutNames, 4};
+const EnumType kPanelBorderStyleType{"TBorderStyle", kBorderStyleNames, 2};
 
 const ClassInfo& TCustomPanel::StaticClass() {
   static const ClassInfo info = MakeClass<TCustomPanel, TWinControl>("TCustomPanel");
@@ -57,6 +60,47 @@ void TCustomPanel::SetBevelWidth(int width) {
   Invalidate();
 }
 
+void TCustomPanel::SetBorderStyle(TPanelBorderStyle style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  Invalidate();
+}
+
+void TCustomPanel::SetCtl3D(bool ctl3D) {
+  parentCtl3D_ = adopting_ && parentCtl3D_;
+  if (ctl3D == ctl3D_) return;
+  ctl3D_ = ctl3D;
+  Invalidate();
+}
+
+void TCustomPanel::SetParentCtl3D(bool parent) {
+  parentCtl3D_ = parent;
+  if (parent && !IsLoading()) AdoptParentLook();
+}
+
+void TCustomPanel::SetParentColor(bool parent) {
+  parentColor_ = parent;
+  if (parent && !IsLoading()) AdoptParentLook();
+}
+
+void TCustomPanel::ColorChanged() {
+  if (!adopting_) parentColor_ = false;
+  TWinControl::ColorChanged();
+}
+
+void TCustomPanel::Loaded() {
+  TWinControl::Loaded();
+  AdoptParentLook();
+}
+
+void TCustomPanel::AdoptParentLook() {
+  if (!Parent()) return;
+  adopting_ = true;
+  if (parentColor_) SetColor(Parent()->Color());
+  if (auto* panel = dynamic_cast<TCustomPanel*>(Parent()); panel && parentCtl3D_) SetCtl3D(panel->Ctl3D());
+  adopting_ = false;
+}
+
 void TCustomPanel::SetBorderWidth(int width) {
   if (width < 0) width = 0;
   if (width == borderWidth_) return;
@@ -65,7 +109,8 @@ void TCustomPanel::SetBorderWidth(int width) {
 }
 
 int TCustomPanel::FrameWidth() const {
-  return borderWidth_ + (bevelOuter_ != bvNone ? bevelWidth_ : 0) + (bevelInner_ != bvNone ? bevelWidth_ : 0);
+  return BorderLineWidth() + borderWidth_ + (bevelOuter_ != bvNone ? bevelWidth_ : 0) +
+         (bevelInner_ != bvNone ? bevelWidth_ : 0);
 }
 
 RECT TCustomPanel::InnerRect() const {
@@ -99,6 +144,12 @@ void TCustomPanel::DrawBevel(HDC dc, RECT& r, TBevelCut cut) {
 }
 
 void TCustomPanel::PaintBevels(HDC dc, RECT& r) {
+  if (borderStyle_ == bsSingle && ctl3D_) {
+    Frame3D(dc, r, clBtnShadow, clBtnHighlight, 1);
+    Frame3D(dc, r, cl3DDkShadow, cl3DLight, 1);
+  } else if (borderStyle_ == bsSingle) {
+    Frame3D(dc, r, kWindowFrame, kWindowFrame, 1);
+  }
   DrawBevel(dc, r, bevelOuter_);
   Frame3D(dc, r, Color(), Color(), borderWidth_);
   DrawBevel(dc, r, bevelInner_);

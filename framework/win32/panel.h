@@ -11,10 +11,13 @@ namespace fw {
 
 enum TBevelCut : int { bvNone, bvLowered, bvRaised, bvSpace };
 extern const EnumType kBevelCutType;
+extern const EnumType kPanelBorderStyleType;
 
 class TCustomPanel : public TWinControl {
  public:
   FW_CLASS()
+
+  enum TPanelBorderStyle : int { bsNone, bsSingle };
 
   explicit TCustomPanel(Component* owner);
 
@@ -28,6 +31,20 @@ class TCustomPanel : public TWinControl {
   void SetBevelWidth(int width);
   int BorderWidth() const { return borderWidth_; }
   void SetBorderWidth(int width);
+  // bsSingle draws a line round the panel, outside the bevels: sunken with Ctl3D, else flat.
+  TPanelBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TPanelBorderStyle style);
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool ctl3D);  // clears ParentCtl3D
+  bool ParentCtl3D() const { return parentCtl3D_; }
+  void SetParentCtl3D(bool parent);  // takes a parent panel's Ctl3D
+  // With ParentColor the panel takes its parent's colour (when set and once loaded); a colour
+  // of its own clears it.
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool parent);
+  // Whether an embedding container may replace the panel; nothing here embeds one.
+  bool Locked() const { return locked_; }
+  void SetLocked(bool locked) { locked_ = locked; }
 
   // Pixels taken on each side by the bevels and the border.
   int FrameWidth() const;
@@ -37,6 +54,8 @@ class TCustomPanel : public TWinControl {
   // A plain panel created by the program takes its new name as caption while the caption
   // still equals the old name (not while it is read from text). Off unless a class turns it on.
   void SetName(const std::string& name) override;
+  // Takes the parent's colour and 3-D look where ParentColor and ParentCtl3D ask for them.
+  void Loaded() override;
 
  protected:
   void SetCaptionFollowsName(bool follows) { captionFollowsName_ = follows; }
@@ -51,13 +70,18 @@ class TCustomPanel : public TWinControl {
 
   void PaintWindow(HDC dc) override { Paint(dc); }
   void BoundsChanged() override;
+  void ColorChanged() override;
 
  private:
   void DrawBevel(HDC dc, RECT& r, TBevelCut cut);
+  int BorderLineWidth() const { return borderStyle_ == bsSingle ? (ctl3D_ ? 2 : 1) : 0; }
+  void AdoptParentLook();
 
   TAlignment alignment_ = taCenter;
   TBevelCut bevelInner_ = bvNone, bevelOuter_ = bvRaised;
   int bevelWidth_ = 1, borderWidth_ = 0;
+  TPanelBorderStyle borderStyle_ = bsNone;
+  bool ctl3D_ = true, parentCtl3D_ = true, parentColor_ = false, locked_ = false, adopting_ = false;
   bool captionFollowsName_ = false;
 };
 

@@ -399,6 +399,7 @@ bool TWinControl::HandleMouse(UINT msg, WPARAM, LPARAM lp) {
         SetCapture(handle_);
       }
       target->MouseDown(button, x, y);
+      if (msg == WM_LBUTTONDBLCLK) target->DblClick();
       return true;
     case WM_MOUSEMOVE:
       target->MouseMove(x, y);
@@ -471,6 +472,13 @@ bool TWinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       // The application-wide pointer (the hourglass while starting) wins over every window's own.
       if (LOWORD(lp) != HTCLIENT) return false;
       if (HCURSOR cursor = Application()->CursorHandle()) {
+        ::SetCursor(cursor);
+        result = TRUE;
+        return true;
+      }
+      // Then the control's own, over its own window (a parent is asked first and must not take
+      // the pointer of its children).
+      if (HCURSOR cursor = reinterpret_cast<HWND>(wp) == handle_ ? StandardCursor(Cursor()) : nullptr) {
         ::SetCursor(cursor);
         result = TRUE;
         return true;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -130,6 +131,51 @@ TEST_F(MapChoice, SwitchingListsKeepsTheLastPick) {
 bool MenuShowing() {
   HWND menu = ::FindWindowA("#32768", nullptr);
   return menu && ::IsWindowVisible(menu);
+}
+
+// Runs open and closes the menu it brings up with Escape; the number of the menu's entries, 0
+// when no menu came.
+int EntriesOfMenuOpenedBy(const std::function<void()>& open) {
+  PumpUntil([] { return !MenuShowing(); }, 2000);
+  std::atomic<int> entries{0};
+  std::thread closer([&entries] {
+    for (int i = 0; i < 400 && !entries; ++i) {
+      HWND menu = ::FindWindowA("#32768", nullptr);
+      auto hmenu = menu && ::IsWindowVisible(menu)
+                       ? reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0))
+                       : nullptr;
+      if (hmenu) {
+        entries = ::GetMenuItemCount(hmenu);
+        PressKey(VK_ESCAPE);
+      }
+      ::Sleep(10);
+    }
+  });
+  open();
+  PumpUntil([&entries] { return entries.load() != 0; }, 5000);
+  PumpFor(150);
+  closer.join();
+  return entries;
+}
+
+// The text fields of the map lists are the system's edit windows: a right-click or the menu key
+// there opens the window's menu, as anywhere else, not the edit's Cut/Copy/Paste menu.
+TEST_F(MapChoice, RightClickAndMenuKeyInTheListFieldsOpenTheWindowsMenu) {
+  auto* menu = dynamic_cast<fw::TPopupMenu*>(Host::Find("PopupMenu1"));
+  const int entries = static_cast<int>(menu->Items().size());
+  auto field = [](int list) { return ::FindWindowExA(List(list)->Handle(), nullptr, "Edit", nullptr); };
+  ClickRadio(14);
+  ASSERT_TRUE(field(2));
+  menu->SetPopupComponent(nullptr);
+  EXPECT_EQ(EntriesOfMenuOpenedBy([&] { ClickAt(CentreOf(field(2)), true); }), entries);
+  EXPECT_EQ(menu->PopupComponent(), List(2));
+
+  ClickRadio(15);
+  List(3)->SetFocus();
+  PumpFor(20);
+  menu->SetPopupComponent(nullptr);
+  EXPECT_EQ(EntriesOfMenuOpenedBy([] { PressKey(VK_APPS); }), entries);
+  EXPECT_EQ(menu->PopupComponent(), List(3));
 }
 
 // Opens a menu by clicking its button and clicks its entry number item once that menu (the one

@@ -177,6 +177,27 @@ TEST_F(Rules, LeavingNoNetworkSupportByKeyboardUnchecksIt) {
   }
 }
 
+// An arrow key on a box goes to the next control of its page; a framed field is visited where
+// its frame stands, and the frame itself never holds the focus.
+TEST_F(Rules, ArrowKeyFromABoxGoesIntoTheFramedFieldBesideIt) {
+  auto focusAfterDown = [](const std::string& from) {
+    Host::Windowed(from)->SetFocus();
+    PumpFor(30);
+    PressKey(VK_DOWN);
+    PumpUntil([&] { return Host::FocusedName() != from; }, 1000);
+    return Host::FocusedName();
+  };
+  Click(14);  // "Port:" enables its field and keeps the focus
+  ASSERT_EQ(focusAfterDown("CheckBox14"), "IntEdit9");
+  TypeText("26000");
+  PumpUntil([] { return Control("IntEdit9")->Text() == "26000"; }, 1000);
+  EXPECT_EQ(Control("IntEdit9")->Text(), "26000");
+  Control("IntEdit9")->SetText("");
+
+  ShowPageOf("RadioButton2");
+  EXPECT_EQ(focusAfterDown("RadioButton2"), "IntEdit4");
+}
+
 TEST_F(Rules, UncheckingAValueBoxDisablesItsFieldAndKeepsTheText) {
   Click(2);
   Control("IntEdit6")->SetText("15");

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "controls/Alphabar.h"
 #include "controls/register_controls.h"
@@ -267,6 +268,68 @@ TEST(AlphaPanelLoadTest, MainWindowBarWithoutLines) {
   ASSERT_NE(placed, nullptr);
   EXPECT_FALSE(placed->Down());
   EXPECT_EQ(placed->GroupIndex(), 0);
+}
+
+// A window whose handlers note the events that reach them.
+class EventHost : public TestHost {
+ public:
+  FW_CLASS()
+  using TestHost::TestHost;
+  void Noted(fw::Component*) { noted.push_back("Noted"); }
+  void Moved(fw::Component*) { noted.push_back("Moved"); }
+  std::vector<std::string> noted;
+};
+
+const fw::ClassInfo& EventHost::StaticClass() {
+  static const fw::MethodInfo kMethods[] = {FW_METHOD(EventHost, Noted), FW_METHOD(EventHost, Moved)};
+  static const fw::ClassInfo info =
+      fw::detail::BuildClass<EventHost, TestHost>("TEventHost", nullptr, 0, kMethods, 2);
+  return info;
+}
+
+// Every property and event the two classes publish beyond the defaults loads, is written back,
+// and the button's mouse events come.
+TEST(AlphaPanelLoadTest, EveryPublishedPropertyAndEvent) {
+  RegisterControlClasses();
+  fw::RegisterClasses<EventHost>();
+  const std::string panel =
+      "  object AlphaPanel1: TAlphaPanel\n"
+      "    Left = 4\n    Top = 2\n    Width = 300\n    Height = 40\n    Hint = 'bar'\n"
+      "    BevelInner = bvLowered\n    BevelOuter = bvNone\n    BevelWidth = 2\n    BorderWidth = 1\n"
+      "    BorderStyle = bsSingle\n    Color = clWindow\n    Ctl3D = False\n    Cursor = crHandPoint\n"
+      "    Enabled = False\n    HelpContext = 12\n    Locked = True\n    ParentCtl3D = False\n"
+      "    ParentShowHint = False\n    ShowHint = True\n    Visible = False\n    ActiveButton = 'Q'\n"
+      "    AllowAllUp = True\n    BlankXSize = 5\n    BlankYSize = 6\n    ButtonFont.Height = -13\n"
+      "    ButtonHeight = 20\n    ButtonLeftMargin = 3\n    ButtonTopMargin = 4\n    ButtonWidth = 21\n"
+      "    ButtonXSpacing = 0\n    ButtonYSpacing = 1\n    CatchButtons = False\n    OnValueChange = Noted\n"
+      "  end\n"
+      "  object Win95SpeedButton1: TWin95SpeedButton\n"
+      "    Left = 8\n    Top = 8\n    Width = 20\n    Height = 20\n"
+      "    OnClick = Noted\n    OnDblClick = Noted\n    OnMouseDown = Noted\n    OnMouseMove = Moved\n"
+      "    OnMouseUp = Noted\n"
+      "  end\n";
+  EventHost root;
+  ASSERT_NO_THROW(fw::ReadRoot(&root, fw::desc::Parse("object Host: TEventHost\n" + panel + "end\n")));
+  const std::string written = fw::WriteRootText(&root);
+  for (size_t at = 0, end; (end = panel.find('\n', at)) != std::string::npos; at = end + 1)
+    EXPECT_NE(written.find(panel.substr(at, end - at) + "\r\n"), std::string::npos)
+        << panel.substr(at, end - at);
+  // ParentColor, a value of its own, loads too and takes the parent's colour.
+  EventHost other;
+  fw::ReadRoot(&other,
+               fw::desc::Parse("object Host: TEventHost\n  Color = clWindow\n"
+                               "  object AlphaPanel2: TAlphaPanel\n    ParentColor = True\n  end\nend\n"));
+  auto* second = dynamic_cast<TAlphaPanel*>(other.FindComponent("AlphaPanel2"));
+  ASSERT_NE(second, nullptr);
+  EXPECT_TRUE(second->ParentColor());
+  EXPECT_EQ(second->Color(), fw::clWindow);
+
+  HWND hwnd = root.Handle();
+  PressAt(hwnd, 12, 12);
+  MoveTo(hwnd, 13, 12);
+  ReleaseAt(hwnd, 13, 12);
+  SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(13, 12));
+  EXPECT_EQ(root.noted, (std::vector<std::string>{"Noted", "Moved", "Noted", "Noted", "Noted", "Noted"}));
 }
 
 }  // namespace
