@@ -10,14 +10,14 @@
 #include "controls/register_controls.h"
 #include "framework/win32/application.h"
 #include "framework/win32/error_box.h"
-#include "framework/win32/register_classes.h"
+#include "framework/win32/framework_setup.h"
 #include "store/aprstore.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   constexpr const char* kTitle = "OEM Gorvale FE";
   fw::TApplication* app = fw::Application();
   try {
-    fw::RegisterFrameworkClasses();
+    fw::SetUpFramework();
     RegisterControlClasses();
     RegisterStoreClasses();
     ShowSplash();

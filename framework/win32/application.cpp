@@ -6,8 +6,6 @@
 #include "framework/core/desc_parser.h"
 #include "framework/core/error.h"
 #include "framework/win32/error_box.h"
-#include "framework/win32/hint_tracker.h"
-#include "framework/win32/key_navigation.h"
 
 namespace fw {
 
@@ -107,21 +105,19 @@ bool TApplication::ProcessMessage() {
 }
 
 bool TApplication::PreTranslate(const MSG& msg) {
-  Hints().Filter(msg);
-  return HandleNavigationKey(msg);
+  for (const auto& step : steps_)
+    if (step->PreTranslate(msg)) return true;
+  return false;
 }
 
 void TApplication::Idle() {
-  try {
-    Hints().Idle();
-  } catch (const std::exception& e) {
-    HandleException(e);
+  for (const auto& step : steps_) {
+    try {
+      step->Idle();
+    } catch (const std::exception& e) {
+      HandleException(e);
+    }
   }
-}
-
-HintTracker& TApplication::Hints() {
-  if (!hints_) hints_ = std::make_unique<HintTracker>([this](const std::string& hint) { SetHint(hint); });
-  return *hints_;
 }
 
 void TApplication::SetHint(const std::string& hint) {
@@ -129,8 +125,6 @@ void TApplication::SetHint(const std::string& hint) {
   hint_ = hint;
   onHint(this);
 }
-
-HWND TApplication::ToolTipWindow() const { return hints_ ? hints_->ToolTipWindow() : nullptr; }
 
 void TApplication::HandleException(const std::exception& error) {
   ShowErrorBox(GetActiveWindow(), title_, error.what());

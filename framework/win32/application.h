@@ -8,14 +8,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/core/component.h"
 #include "framework/core/method.h"
 #include "framework/win32/form.h"
+#include "framework/win32/message_loop_step.h"
 
 namespace fw {
-
-class HintTracker;
 
 // The application-wide mouse pointer.
 enum TCursor : int { crDefault = 0, crArrow = -2, crHourGlass = -11 };
@@ -64,13 +64,22 @@ class TApplication : public Component {
   // title, the message followed by "."; the program then carries on.
   void HandleException(const std::exception& error);
 
-  // The current hint: the long part of the hint under the mouse pointer. onHint runs
-  // whenever it changes.
+  // The current hint: the long part of the hint under the mouse pointer, which the hint step
+  // of the message loop sets. onHint runs whenever it changes.
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint);
   Method onHint;
-  // The tool-tip window, once a tip has been shown (tests look at it).
-  HWND ToolTipWindow() const;
+
+  // Registers a step of the message loop, kept for the application's life; steps see each
+  // message in the order in which they were added.
+  void AddLoopStep(std::unique_ptr<MessageLoopStep> step) { steps_.push_back(std::move(step)); }
+  // The registered step of class T; null if none.
+  template <class T>
+  T* LoopStep() const {
+    for (const auto& step : steps_)
+      if (auto* found = dynamic_cast<T*>(step.get())) return found;
+    return nullptr;
+  }
 
   // The pointer every window of the program shows while it is not crDefault.
   TCursor Cursor() const { return cursor_; }
@@ -86,13 +95,12 @@ class TApplication : public Component {
   bool ProcessMessage();  // false when the queue was empty
   bool PreTranslate(const MSG& msg);
   void Idle();
-  HintTracker& Hints();
 
   std::string title_, hint_;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
   TCursor cursor_ = crDefault;
-  std::unique_ptr<HintTracker> hints_;
+  std::vector<std::unique_ptr<MessageLoopStep>> steps_;
 };
 
 // The one application object of the program.

@@ -44,7 +44,7 @@ HintTracker::HintTracker(std::function<void(const std::string&)> hintChanged)
 
 HintTracker::~HintTracker() = default;
 
-void HintTracker::Filter(const MSG& msg) {
+bool HintTracker::PreTranslate(const MSG& msg) {
   switch (msg.message) {
     case WM_MOUSEMOVE:
     case WM_NCMOUSEMOVE:
@@ -60,6 +60,7 @@ void HintTracker::Filter(const MSG& msg) {
       CancelTip();
       break;
   }
+  return false;
 }
 
 void HintTracker::Idle() {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/win32/message_loop_step.h"
 #include "framework/win32/tool_tip.h"
 
 namespace fw {
@@ -25,18 +26,18 @@ std::string HintOf(const TControl* control);
 // The control of this program under a screen point, graphic controls included; null if none.
 TControl* ControlAtScreen(POINT screen);
 
-class HintTracker {
+class HintTracker : public MessageLoopStep {
  public:
   static constexpr UINT kShowPause = 500, kHidePause = 5000;  // milliseconds
 
   explicit HintTracker(std::function<void(const std::string&)> hintChanged);
-  ~HintTracker();
+  ~HintTracker() override;
 
   // Every message before it is dispatched: pointer moves update the hint, clicks and keys
-  // hide the tip.
-  void Filter(const MSG& msg);
+  // hide the tip. Uses no message up.
+  bool PreTranslate(const MSG& msg) override;
   // When the queue is empty: the pointer may have left the program's windows.
-  void Idle();
+  void Idle() override;
   HWND ToolTipWindow() const { return tip_.Handle(); }
 
  private:

@@ -6,9 +6,17 @@
 
 #include <windows.h>
 
+#include "framework/win32/message_loop_step.h"
+
 namespace fw {
 
 // True when the key was used and the message must go no further.
 bool HandleNavigationKey(const MSG& msg);
+
+// The navigation as a step of the message loop.
+class KeyNavigation : public MessageLoopStep {
+ public:
+  bool PreTranslate(const MSG& msg) override { return HandleNavigationKey(msg); }
+};
 
 }  // namespace fw

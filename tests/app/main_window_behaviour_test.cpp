@@ -11,6 +11,7 @@
 #include "app/About.h"
 #include "app/SplashFm.h"
 #include "framework/win32/application.h"
+#include "framework/win32/hint_tracker.h"
 #include "framework/win32/notebook.h"
 #include "tests/app/main_window_host.h"
 #include "tests/support/input.h"
@@ -40,7 +41,7 @@ std::string StatusAfterMove(POINT p, const std::string& expected) {
 }
 
 bool TipShowing() {
-  HWND tip = fw::Application()->ToolTipWindow();
+  HWND tip = fw::Application()->LoopStep<fw::HintTracker>()->ToolTipWindow();
   return tip && ::IsWindowVisible(tip);
 }
 
@@ -88,7 +89,7 @@ TEST(ToolTips, OnlyOnTheThreeToolbarButtons) {
     TTTOOLINFOA info{};
     info.cbSize = sizeof info;
     info.lpszText = shown;
-    HWND tip = fw::Application()->ToolTipWindow();
+    HWND tip = fw::Application()->LoopStep<fw::HintTracker>()->ToolTipWindow();
     if (::SendMessageA(tip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&info))) {
       info.lpszText = shown;
       ::SendMessageA(tip, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&info));

@@ -7,8 +7,8 @@
 #include "app/About.h"
 #include "controls/register_controls.h"
 #include "framework/win32/application.h"
+#include "framework/win32/framework_setup.h"
 #include "framework/win32/notebook.h"
-#include "framework/win32/register_classes.h"
 #include "store/aprstore.h"
 #include "tests/support/message_loop.h"
 #include "tests/support/window_info.h"
@@ -49,7 +49,7 @@ CreatedState Read(fw::TWinControl* control) {
 
 void MainWindowHost::SetUp() {
   ForgetSettings();
-  fw::RegisterFrameworkClasses();
+  fw::SetUpFramework();
   RegisterControlClasses();
   RegisterStoreClasses();
   fw::Application()->SetTitle("OEM Gorvale FE");

@@ -12,7 +12,7 @@
 #include "app/SplashFm.h"
 #include "controls/register_controls.h"
 #include "framework/win32/application.h"
-#include "framework/win32/register_classes.h"
+#include "framework/win32/framework_setup.h"
 #include "store/aprstore.h"
 #include "tests/support/message_loop.h"
 #include "tests/support/settings_file.h"
@@ -32,7 +32,7 @@ bool SavePicture(HWND hwnd, const std::string& path) {
 int main(int argc, char** argv) {
   const std::string dir = argc > 1 ? std::string(argv[1]) + "\\" : "";
   gv::test::ForgetSettings();
-  fw::RegisterFrameworkClasses();
+  fw::SetUpFramework();
   RegisterControlClasses();
   RegisterStoreClasses();
   int failures = 0;

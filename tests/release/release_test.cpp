@@ -14,7 +14,7 @@
 
 #include "framework/win32/application.h"
 #include "framework/win32/form.h"
-#include "framework/win32/register_classes.h"
+#include "framework/win32/framework_setup.h"
 #include "tests/support/child_process.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/message_box.h"
@@ -153,7 +153,7 @@ TEST(ReleaseTest, ImportsOnlyFromWindowsOwnLibraries) {
 // Our window class carries the program's first icon, so the main window shows it. Read in this
 // process, which carries the same icon (icon.rc): Wine answers no other process's class icon.
 TEST(ReleaseTest, OurWindowsShowTheProgramsIcon) {
-  fw::RegisterFrameworkClasses();
+  fw::SetUpFramework();
   std::unique_ptr<fw::TForm> form(
       fw::Application()->CreateFormFromText<fw::TForm>("object Form1: TForm\n  Caption = 'Icon'\nend\n"));
   HICON icon = reinterpret_cast<HICON>(::GetClassLongPtrA(form->Handle(), GCLP_HICON));

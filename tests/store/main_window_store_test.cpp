@@ -10,8 +10,8 @@
 #include "framework/win32/application.h"
 #include "framework/win32/check_box.h"
 #include "framework/win32/edit.h"
+#include "framework/win32/framework_setup.h"
 #include "framework/win32/radio_button.h"
-#include "framework/win32/register_classes.h"
 #include "store/aprstore.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/message_box.h"
@@ -22,7 +22,7 @@ namespace {
 class MainWindowStoreTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    fw::RegisterFrameworkClasses();
+    fw::SetUpFramework();
     RegisterControlClasses();
     RegisterStoreClasses();
     fw::Application()->SetTitle("OEM Gorvale FE");

@@ -108,7 +108,7 @@ class HintTest : public ::testing::Test {
     PumpFor(100);
   }
   std::string TipText() const {
-    HWND tip = Application()->ToolTipWindow();
+    HWND tip = Application()->LoopStep<HintTracker>()->ToolTipWindow();
     if (!tip || !IsWindowVisible(tip)) return "<none>";
     char text[256] = "";
     TTTOOLINFOA tool{};

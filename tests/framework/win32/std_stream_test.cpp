@@ -11,12 +11,12 @@
 #include "framework/win32/check_box.h"
 #include "framework/win32/combo_box.h"
 #include "framework/win32/edit.h"
+#include "framework/win32/framework_setup.h"
 #include "framework/win32/image.h"
 #include "framework/win32/label.h"
 #include "framework/win32/notebook.h"
 #include "framework/win32/panel.h"
 #include "framework/win32/radio_button.h"
-#include "framework/win32/register_classes.h"
 #include "std_test_window.h"
 
 namespace {
@@ -100,7 +100,7 @@ void Build(TStreamRoot* root) {
 
 class StdStreamTest : public ::testing::Test {
  protected:
-  StdStreamTest() { RegisterFrameworkClasses(); }
+  StdStreamTest() { SetUpFramework(); }
 };
 
 TEST_F(StdStreamTest, TextRoundTripsThroughObjects) {

@@ -4,7 +4,7 @@
 #include "tests/framework/win32/test_controls.h"
 
 #include "framework/core/property_builders.h"
-#include "framework/win32/register_classes.h"
+#include "framework/win32/framework_setup.h"
 
 namespace fw::test {
 
@@ -79,7 +79,7 @@ const ClassInfo& TTestForm::StaticClass() {
 }
 
 void RegisterTestClasses() {
-  RegisterFrameworkClasses();
+  SetUpFramework();
   RegisterClasses<TTestCheck, TTestButton, TTestBox, TTestShape, TTestForm>();
 }
 

@@ -1,15 +1,20 @@
-#include "framework/win32/register_classes.h"
+#include "framework/win32/framework_setup.h"
 
 // Before <windows.h>, whose RegisterClass macro would rename fw::RegisterClass.
 #include "framework/core/class_info.h"
 
+#include <memory>
+
+#include "framework/win32/application.h"
 #include "framework/win32/bevel.h"
 #include "framework/win32/bit_btn.h"
 #include "framework/win32/check_box.h"
 #include "framework/win32/combo_box.h"
 #include "framework/win32/edit.h"
 #include "framework/win32/form.h"
+#include "framework/win32/hint_tracker.h"
 #include "framework/win32/image.h"
+#include "framework/win32/key_navigation.h"
 #include "framework/win32/label.h"
 #include "framework/win32/notebook.h"
 #include "framework/win32/panel.h"
@@ -19,7 +24,12 @@
 
 namespace fw {
 
-void RegisterFrameworkClasses() {
+void SetUpFramework() {
+  TApplication* app = Application();
+  if (app->LoopStep<HintTracker>()) return;
+  app->AddLoopStep(std::make_unique<HintTracker>([app](const std::string& hint) { app->SetHint(hint); }));
+  app->AddLoopStep(std::make_unique<KeyNavigation>());
+
   // Forms, menus and timers.
   RegisterClasses<TForm, TPopupMenu, TMenuItem, TTimer>();
 

@@ -1,0 +1,12 @@
+// What the framework needs before the first form is read: its classes in the class registry, so
+// that description text can name them, and the standard steps of the application's message loop
+// (the hint line and tool tips, keyboard navigation).
+#pragma once
+
+namespace fw {
+
+// The program entry calls it once, before the first form is read (a second call changes
+// nothing); it registers the classes of the custom controls and the store itself.
+void SetUpFramework();
+
+}  // namespace fw
