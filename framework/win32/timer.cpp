@@ -1,11 +1,21 @@
 #include "framework/win32/timer.h"
 
-#include "framework/win32/message_window.h"
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+#include "framework/win32/application.h"
 
 namespace fw {
 
 namespace {
-const UINT_PTR kTimerId = 1;
+
+// The running timers, for the callback to find by the identifier Windows gave them.
+std::vector<TTimer*>& Running() {
+  static std::vector<TTimer*> running;
+  return running;
+}
+
 }  // namespace
 
 const ClassInfo& TTimer::StaticClass() {
@@ -46,17 +56,27 @@ void TTimer::Loaded() {
 }
 
 void TTimer::UpdateTimer() {
-  if (running_) KillTimer(window_->HandleIfAllocated(), kTimerId);
-  running_ = false;
-  if (!enabled_ || interval_ <= 0 || IsLoading() || IsDestroying()) return;
-  if (!window_) {
-    window_ = std::make_unique<MessageWindow>([this](UINT msg, WPARAM wp, LPARAM) {
-      if (msg != WM_TIMER || wp != kTimerId) return false;
-      Timer();
-      return true;
-    });
+  if (id_) {
+    KillTimer(nullptr, id_);
+    id_ = 0;
+    auto& running = Running();
+    running.erase(std::find(running.begin(), running.end(), this));
   }
-  running_ = SetTimer(window_->Handle(), kTimerId, static_cast<UINT>(interval_), nullptr) != 0;
+  if (!enabled_ || interval_ <= 0 || IsLoading() || IsDestroying()) return;
+  id_ = SetTimer(nullptr, 0, static_cast<UINT>(interval_), &TTimer::Elapsed);
+  if (id_) Running().push_back(this);
+}
+
+void CALLBACK TTimer::Elapsed(HWND, UINT, UINT_PTR id, DWORD) {
+  const auto& running = Running();
+  auto found = std::find_if(running.begin(), running.end(), [id](TTimer* t) { return t->id_ == id; });
+  if (found == running.end()) return;  // stopped after its message was posted
+  // No exception may cross into user32: it goes to the application's error box.
+  try {
+    (*found)->Timer();
+  } catch (const std::exception& e) {
+    Application()->HandleException(e);
+  }
 }
 
 }  // namespace fw
