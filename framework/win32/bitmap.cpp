@@ -53,12 +53,21 @@ TBitmap::~TBitmap() { FreeGdiObjects(); }
 void TBitmap::SetData(const std::string& data) {
   if (data == data_) return;
   data_ = data;
-  image_ = DecodeBmp(data_);
+  image_ = BmpImage();
+  decoded_ = false;
   FreeGdiObjects();
   if (onChange) onChange();
 }
 
 void TBitmap::SetImage(const BmpImage& image) { SetData(EncodeBmp(image)); }
+
+const BmpImage& TBitmap::Image() const {
+  if (!decoded_) {
+    image_ = DecodeBmp(data_);
+    decoded_ = true;
+  }
+  return image_;
+}
 
 uint32_t TBitmap::TransparentColor() const { return Empty() ? 0 : image_.At(0, image_.height - 1); }
 

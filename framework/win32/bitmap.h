@@ -1,6 +1,7 @@
 // Pictures: a BMP file held as bytes (the published "Data" row, "Glyph.Data = {...}" in
-// description text), decoded on assignment and drawn through GDI. Malformed data is kept as
-// given but shows as an empty picture.
+// description text), decoded when first drawn or measured (a picture of a window not yet shown
+// costs neither the time nor the memory of its pixels) and drawn through GDI. Malformed data is
+// kept as given but shows as an empty picture.
 #pragma once
 
 #include <windows.h>
@@ -27,10 +28,10 @@ class TBitmap : public Persistent {
   void Assign(const TBitmap& other) { SetData(other.data_); }
   void Clear() { SetData(std::string()); }
 
-  const BmpImage& Image() const { return image_; }
-  int Width() const { return image_.width; }
-  int Height() const { return image_.height; }
-  bool Empty() const { return image_.Empty(); }
+  const BmpImage& Image() const;
+  int Width() const { return Image().width; }
+  int Height() const { return Image().height; }
+  bool Empty() const { return Image().Empty(); }
   // The colour drawn as transparent: that of the bottom-left pixel (0x00RRGGBB).
   uint32_t TransparentColor() const;
 
@@ -52,7 +53,8 @@ class TBitmap : public Persistent {
   bool ClipFrame(RECT& frame) const;
 
   std::string data_;
-  BmpImage image_;
+  mutable BmpImage image_;
+  mutable bool decoded_ = true;  // image_ holds the pixels of data_
   HBITMAP colors_ = nullptr;  // the picture with transparent pixels black
   HBITMAP mask_ = nullptr;    // monochrome: 1 where transparent
   HBITMAP shape_ = nullptr;   // monochrome: 1 where the disabled look draws
