@@ -10,10 +10,12 @@ namespace fw {
 
 namespace {
 
-// The running timers, for the callback to find by the identifier Windows gave them.
+// The running timers, for the callback to find by the identifier Windows gave them. Never
+// destroyed: timers of forms that the application object holds stop while static objects are
+// destroyed at the program's end, and this list must still be there then.
 std::vector<TTimer*>& Running() {
-  static std::vector<TTimer*> running;
-  return running;
+  static auto* running = new std::vector<TTimer*>();
+  return *running;
 }
 
 }  // namespace
