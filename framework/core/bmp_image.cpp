@@ -125,10 +125,11 @@ bool DecodeRgb(std::string_view f, const Layout& l, BmpImage& image) {
 // BI_RLE8: runs and literal stretches of palette indices, bottom row first. Pixels that the
 // codes skip keep palette entry 0; runs past the right edge are clipped; data that stops
 // without an end code keeps what was drawn.
-void DecodeRle8(std::string_view f, const Layout& l, BmpImage& image) {
-  std::vector<uint8_t> indices(static_cast<size_t>(l.width) * l.height, 0);
+// The indices land in rows of `stride` bytes, top row first.
+std::vector<uint8_t> Rle8Indices(std::string_view f, const Layout& l, size_t stride) {
+  std::vector<uint8_t> indices(stride * l.height, 0);
   auto put = [&](int x, int y, uint8_t index) {
-    if (x < l.width && y < l.height) indices[static_cast<size_t>(l.height - 1 - y) * l.width + x] = index;
+    if (x < l.width && y < l.height) indices[static_cast<size_t>(l.height - 1 - y) * stride + x] = index;
   };
   size_t at = l.dataBegin;
   int x = 0, y = 0;
@@ -156,7 +157,16 @@ void DecodeRle8(std::string_view f, const Layout& l, BmpImage& image) {
       at += code + (code & 1);  // literal stretches are padded to a 16-bit boundary
     }
   }
+  return indices;
+}
+
+void DecodeRle8(std::string_view f, const Layout& l, BmpImage& image) {
+  const std::vector<uint8_t> indices = Rle8Indices(f, l, static_cast<size_t>(l.width));
   for (size_t i = 0; i < indices.size(); ++i) image.pixels[i] = PaletteColor(l, indices[i]);
+}
+
+bool ReadRle8Layout(std::string_view file, Layout& layout) {
+  return ReadLayout(file, layout) && layout.compression == kBiRle8;
 }
 
 void Put16(std::string& out, uint32_t v) {
@@ -182,6 +192,25 @@ BmpImage DecodeBmp(std::string_view file) {
   else if (!DecodeRgb(file, layout, image))
     return {};
   return image;
+}
+
+bool Rle8Size(std::string_view file, int& width, int& height) {
+  Layout layout;
+  if (!ReadRle8Layout(file, layout)) return false;
+  width = layout.width;
+  height = layout.height;
+  return true;
+}
+
+bool DecodeRle8Indexed(std::string_view file, BmpIndexed& out) {
+  Layout layout;
+  if (!ReadRle8Layout(file, layout)) return false;
+  out.width = layout.width;
+  out.height = layout.height;
+  out.stride = (layout.width + 3) / 4 * 4;
+  for (uint32_t i = 0; i < out.palette.size(); ++i) out.palette[i] = PaletteColor(layout, i);
+  out.indices = Rle8Indices(file, layout, static_cast<size_t>(out.stride));
+  return true;
 }
 
 std::string EncodeBmp(const BmpImage& image) {

@@ -41,7 +41,9 @@ void Component::SetName(const std::string& name) {
     Component* other = owner_->FindComponent(name);
     if (other && other != this) throw Error("A component named " + name + " already exists");
   }
+  if (owner_) owner_->UnindexName(this);
   name_ = name;
+  if (owner_) owner_->IndexName(this);
 }
 
 void Component::SetOwner(Component* owner) {
@@ -50,11 +52,32 @@ void Component::SetOwner(Component* owner) {
   if (owner) owner->Insert(this);
 }
 
+namespace {
+bool NameBefore(const Component* c, std::string_view name) { return CompareText(c->Name(), name) < 0; }
+bool NameAfter(std::string_view name, const Component* c) { return CompareText(name, c->Name()) < 0; }
+}  // namespace
+
 Component* Component::FindComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
-  for (Component* c : components_)
-    if (SameText(c->name_, name)) return c;
-  return nullptr;
+  // Of two with the same name (one moved here from another owner), the first to come.
+  auto it = std::lower_bound(byName_.begin(), byName_.end(), name, NameBefore);
+  return it != byName_.end() && SameText((*it)->name_, name) ? *it : nullptr;
+}
+
+void Component::IndexName(Component* component) {
+  if (component->name_.empty()) return;
+  byName_.insert(std::upper_bound(byName_.begin(), byName_.end(), component->name_, NameAfter), component);
+}
+
+void Component::UnindexName(Component* component) {
+  if (component->name_.empty()) return;
+  auto it = std::lower_bound(byName_.begin(), byName_.end(), component->name_, NameBefore);
+  for (; it != byName_.end() && SameText((*it)->name_, component->name_); ++it) {
+    if (*it == component) {
+      byName_.erase(it);
+      return;
+    }
+  }
 }
 
 void Component::Notification(Component* component, Operation operation) {
@@ -77,6 +100,7 @@ void Component::GetChildren(std::vector<Component*>& children, Component* root) 
 
 void Component::Insert(Component* component) {
   components_.push_back(component);
+  IndexName(component);
   ++ownedChanges_;
   component->owner_ = this;
   Notification(component, Operation::Insert);
@@ -86,6 +110,7 @@ void Component::Remove(Component* component) {
   auto it = std::find(components_.begin(), components_.end(), component);
   if (it == components_.end()) return;
   components_.erase(it);
+  UnindexName(component);
   ++ownedChanges_;
   component->owner_ = nullptr;
   Notification(component, Operation::Remove);

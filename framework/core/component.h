@@ -64,10 +64,15 @@ class Component : public Persistent {
 
   void Insert(Component* component);
   void Remove(Component* component);
+  // The owned components that have a name, kept in name order without regard to case, so that
+  // finding one (every name checked while reading a description) costs a binary search.
+  void IndexName(Component* component);
+  void UnindexName(Component* component);
 
   std::string name_;
   Component* owner_ = nullptr;
   std::vector<Component*> components_;
+  std::vector<Component*> byName_;
   unsigned ownedChanges_ = 0;  // counts insertions and removals, for Notification
   int tag_ = 0;
   unsigned state_ = 0;

@@ -14,6 +14,15 @@ bool SameText(std::string_view a, std::string_view b) {
   return true;
 }
 
+int CompareText(std::string_view a, std::string_view b) {
+  const size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (size_t i = 0; i < n; ++i) {
+    const char x = Lower(a[i]), y = Lower(b[i]);
+    if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y) ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
 bool IsIdentifier(std::string_view s) {
   if (s.empty() || !IsAlpha(s[0])) return false;
   for (char c : s)

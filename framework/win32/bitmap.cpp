@@ -54,23 +54,70 @@ TBitmap::~TBitmap() { FreeGdiObjects(); }
 void TBitmap::SetData(const std::string& data) {
   if (data == data_) return;
   data_ = data;
-  image_ = DecodeBmp(data_);
+  image_ = BmpImage();
+  decoded_ = false;
+  rle8_ = Rle8::Unknown;
   FreeGdiObjects();
   if (onChange) onChange();
 }
 
 void TBitmap::SetImage(const BmpImage& image) { SetData(EncodeBmp(image)); }
 
+const BmpImage& TBitmap::Image() const {
+  if (!decoded_) {
+    image_ = DecodeBmp(data_);
+    decoded_ = true;
+  }
+  return image_;
+}
+
+bool TBitmap::IsRle8() const {
+  if (rle8_ == Rle8::Unknown) rle8_ = Rle8Size(data_, rle8Width_, rle8Height_) ? Rle8::Yes : Rle8::No;
+  return rle8_ == Rle8::Yes;
+}
+
+int TBitmap::Width() const { return IsRle8() ? rle8Width_ : Image().width; }
+
+int TBitmap::Height() const { return IsRle8() ? rle8Height_ : Image().height; }
+
+bool TBitmap::Empty() const { return !IsRle8() && Image().Empty(); }
+
 uint32_t TBitmap::TransparentColor() const { return Empty() ? 0 : image_.At(0, image_.height - 1); }
 
 void TBitmap::Draw(HDC dc, int x, int y) const { StretchDraw(dc, RECT{x, y, x + Width(), y + Height()}); }
 
 void TBitmap::StretchDraw(HDC dc, const RECT& dest) const {
+  if (IsRle8()) {
+    DrawRle8(dc, dest);
+    return;
+  }
   if (Empty()) return;
   BITMAPINFO info = TopDownInfo(Width(), Height());
   int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
   StretchDIBits(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, 0, 0, Width(),
                 Height(), image_.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+  SetStretchBltMode(dc, oldMode);
+}
+
+void TBitmap::DrawRle8(HDC dc, const RECT& dest) const {
+  BmpIndexed picture;
+  if (!DecodeRle8Indexed(data_, picture)) return;
+  struct {
+    BITMAPINFOHEADER header;
+    uint32_t colors[256];  // RGBQUAD: blue, green, red, 0, which is how 0x00RRGGBB lies in memory
+  } info{};
+  info.header.biSize = sizeof info.header;
+  info.header.biWidth = picture.width;
+  info.header.biHeight = -picture.height;  // top row first
+  info.header.biPlanes = 1;
+  info.header.biBitCount = 8;
+  info.header.biCompression = BI_RGB;
+  info.header.biClrUsed = 256;
+  std::copy(picture.palette.begin(), picture.palette.end(), info.colors);
+  int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
+  StretchDIBits(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, 0, 0, picture.width,
+                picture.height, picture.indices.data(), reinterpret_cast<const BITMAPINFO*>(&info),
+                DIB_RGB_COLORS, SRCCOPY);
   SetStretchBltMode(dc, oldMode);
 }
 

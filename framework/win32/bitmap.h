@@ -1,6 +1,9 @@
 // Pictures: a BMP file held as bytes (the published "Data" row, "Glyph.Data = {...}" in
-// description text), decoded on assignment and drawn through GDI. Malformed data is kept as
-// given but shows as an empty picture.
+// description text), decoded when first drawn or measured (a picture of a window not yet shown
+// costs neither the time nor the memory of its pixels) and drawn through GDI. A run-length-encoded
+// 8-bit picture (the launcher's large ones) is drawn opaque from its palette indices, sized from
+// its headers, and not kept decoded. Malformed data is kept as given but shows as an empty
+// picture.
 #pragma once
 
 #include <windows.h>
@@ -27,10 +30,10 @@ class TBitmap : public Persistent {
   void Assign(const TBitmap& other) { SetData(other.data_); }
   void Clear() { SetData(std::string()); }
 
-  const BmpImage& Image() const { return image_; }
-  int Width() const { return image_.width; }
-  int Height() const { return image_.height; }
-  bool Empty() const { return image_.Empty(); }
+  const BmpImage& Image() const;
+  int Width() const;
+  int Height() const;
+  bool Empty() const;
   // The colour drawn as transparent: that of the bottom-left pixel (0x00RRGGBB).
   uint32_t TransparentColor() const;
 
@@ -50,9 +53,15 @@ class TBitmap : public Persistent {
   void MakeGdiObjects();
   void FreeGdiObjects();
   bool ClipFrame(RECT& frame) const;
+  bool IsRle8() const;  // reads the headers once per picture
+  void DrawRle8(HDC dc, const RECT& dest) const;
 
   std::string data_;
-  BmpImage image_;
+  mutable BmpImage image_;
+  mutable bool decoded_ = true;  // image_ holds the pixels of data_
+  enum class Rle8 { Unknown, No, Yes };
+  mutable Rle8 rle8_ = Rle8::No;
+  mutable int rle8Width_ = 0, rle8Height_ = 0;
   HBITMAP colors_ = nullptr;  // the picture with transparent pixels black
   HBITMAP mask_ = nullptr;    // monochrome: 1 where transparent
   HBITMAP shape_ = nullptr;   // monochrome: 1 where the disabled look draws

@@ -112,6 +112,8 @@ class TControl : public Component {
 
   // Called by the parent when its font or hint setting changes.
   void ParentFontChanged();
+  // Called by the parent once its window has been made, before anything is drawn in it.
+  virtual void ParentWindowCreated() {}
 
  protected:
   virtual void BoundsChanged() {}

@@ -58,6 +58,7 @@ SIZE TLabel::TextExtent() {
 
 void TLabel::AdjustBounds() {
   if (!autoSize_ || IsLoading()) return;
+  sizePending_ = false;
   SIZE size = TextExtent();
   // A right-aligned label keeps its right edge where it was.
   int left = alignment_ == taRightJustify ? Left() + Width() - size.cx : Left();
@@ -66,7 +67,17 @@ void TLabel::AdjustBounds() {
 
 void TLabel::Loaded() {
   TGraphicControl::Loaded();
-  AdjustBounds();
+  // Nothing can see the label before its parent has a window, so a label read from a
+  // description is measured then: a form made hidden at start-up (the About box) makes no font
+  // for its labels until it is first shown. A change of caption or font measures at once.
+  if (Parent() && !Parent()->HandleAllocated())
+    sizePending_ = true;
+  else
+    AdjustBounds();
+}
+
+void TLabel::ParentWindowCreated() {
+  if (sizePending_) AdjustBounds();
 }
 
 void TLabel::TextChanged() {

@@ -21,6 +21,7 @@ class TLabel : public TGraphicControl {
 
   void Paint(HDC dc) override;
   void Loaded() override;
+  void ParentWindowCreated() override;
 
   // The size the caption needs in the label's font (an empty caption measures as one blank).
   SIZE TextExtent();
@@ -35,6 +36,7 @@ class TLabel : public TGraphicControl {
 
   TAlignment alignment_ = taLeftJustify;
   bool autoSize_ = true, transparent_ = false;
+  bool sizePending_ = false;  // read from a description, not yet measured (see Loaded)
 };
 
 }  // namespace fw

@@ -1,12 +1,24 @@
 #include "framework/win32/timer.h"
 
+#include <algorithm>
+#include <exception>
+#include <vector>
+
 #include "framework/core/property_builders.h"
-#include "framework/win32/message_window.h"
+#include "framework/win32/application.h"
 
 namespace fw {
 
 namespace {
-const UINT_PTR kTimerId = 1;
+
+// The running timers, for the callback to find by the identifier Windows gave them. Never
+// destroyed: timers of forms that the application object holds stop while static objects are
+// destroyed at the program's end, and this list must still be there then.
+std::vector<TTimer*>& Running() {
+  static auto* running = new std::vector<TTimer*>();
+  return *running;
+}
+
 }  // namespace
 
 const ClassInfo& TTimer::StaticClass() {
@@ -47,17 +59,27 @@ void TTimer::Loaded() {
 }
 
 void TTimer::UpdateTimer() {
-  if (running_) KillTimer(window_->HandleIfAllocated(), kTimerId);
-  running_ = false;
-  if (!enabled_ || interval_ <= 0 || IsLoading() || IsDestroying()) return;
-  if (!window_) {
-    window_ = std::make_unique<MessageWindow>([this](UINT msg, WPARAM wp, LPARAM) {
-      if (msg != WM_TIMER || wp != kTimerId) return false;
-      Timer();
-      return true;
-    });
+  if (id_) {
+    KillTimer(nullptr, id_);
+    id_ = 0;
+    auto& running = Running();
+    running.erase(std::find(running.begin(), running.end(), this));
   }
-  running_ = SetTimer(window_->Handle(), kTimerId, static_cast<UINT>(interval_), nullptr) != 0;
+  if (!enabled_ || interval_ <= 0 || IsLoading() || IsDestroying()) return;
+  id_ = SetTimer(nullptr, 0, static_cast<UINT>(interval_), &TTimer::Elapsed);
+  if (id_) Running().push_back(this);
+}
+
+void CALLBACK TTimer::Elapsed(HWND, UINT, UINT_PTR id, DWORD) {
+  const auto& running = Running();
+  auto found = std::find_if(running.begin(), running.end(), [id](TTimer* t) { return t->id_ == id; });
+  if (found == running.end()) return;  // stopped after its message was posted
+  // No exception may cross into user32: it goes to the application's error box.
+  try {
+    (*found)->Timer();
+  } catch (const std::exception& e) {
+    Application()->HandleException(e);
+  }
 }
 
 }  // namespace fw

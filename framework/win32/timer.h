@@ -1,15 +1,14 @@
-// Timers: a window-message timer on the GUI thread, so OnTimer never runs beside another
-// handler. Changing Enabled or Interval restarts it; nothing runs while the owner is loading.
+// Timers: a thread timer of the GUI thread, whose WM_TIMER the message loop hands to a callback,
+// so OnTimer never runs beside another handler and no window is needed for it. Changing Enabled
+// or Interval restarts it; nothing runs while the owner is loading.
 #pragma once
 
-#include <memory>
+#include <windows.h>
 
 #include "framework/core/component.h"
 #include "framework/core/method.h"
 
 namespace fw {
-
-class MessageWindow;
 
 class TTimer : public Component {
  public:
@@ -30,11 +29,11 @@ class TTimer : public Component {
 
  private:
   void UpdateTimer();
+  static void CALLBACK Elapsed(HWND, UINT, UINT_PTR id, DWORD);
 
   bool enabled_ = true;
   int interval_ = 1000;
-  bool running_ = false;
-  std::unique_ptr<MessageWindow> window_;
+  UINT_PTR id_ = 0;  // of the running timer; 0 when stopped
 };
 
 }  // namespace fw

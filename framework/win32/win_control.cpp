@@ -150,6 +150,7 @@ void TWinControl::CreateWnd() {
   if (Parent()) PlaceInZOrder();
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
   WindowCreated();
+  for (TControl* c : controls_) c->ParentWindowCreated();
   if (ShowsChildren()) CreateChildWindows();
 }
 

@@ -3,7 +3,7 @@
 // show handler done), and its working set at that moment. The programs run in rounds, one start
 // each in an order that turns from round to round, so that all share the machine's state of the
 // moment; medians are printed, and for each yardstick the median of the rounds' ratios of the
-// first program's time to its own.
+// first program's time to its own, and the size of the first program's file.
 //   startup_bench [--runs N] [--pointer-centre] LAUNCHER.exe YARDSTICK.exe...
 // The mouse pointer is put in the top right corner of the screen before each start, clear of
 // every window the programs open; else whichever window appears under it pays for turning its
@@ -139,5 +139,9 @@ int main(int argc, char** argv) {
     std::printf("%s / %s: time %.2f (quartiles %.2f-%.2f), working set %.2f\n", BaseName(programs[0]).c_str(),
                 BaseName(programs[p]).c_str(), Median(ratios[p]), Quantile(ratios[p], 0.25),
                 Quantile(ratios[p], 0.75), Median(kb[0]) / Median(kb[p]));
+  WIN32_FILE_ATTRIBUTE_DATA file{};
+  if (GetFileAttributesExA(programs[0].c_str(), GetFileExInfoStandard, &file))
+    std::printf("%s size: %lu bytes (%.1f KB)\n", BaseName(programs[0]).c_str(), file.nFileSizeLow,
+                static_cast<double>(file.nFileSizeLow) / 1024.0);
   return 0;
 }

@@ -1,8 +1,11 @@
 // fw::TBitmap drawing through GDI, read back from a 32-bit DIB section.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "framework/win32/bitmap.h"
 #include "tests/support/canvas.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 
@@ -70,6 +73,30 @@ TEST_F(BitmapDrawTest, OpaqueAndStretchedDrawing) {
   EXPECT_EQ(At(0, 10), kRed);
   EXPECT_EQ(At(1, 11), kRed);
   EXPECT_EQ(At(7, 13), kGreen);
+}
+
+// The launcher's large pictures are run-length files, which are drawn from their palette
+// indices: on the screen they must show exactly the pixels they decode to, and stretch as well.
+TEST(LauncherPictures, DrawnExactlyAsDecoded) {
+  for (const char* name : {"splash", "about"}) {
+    SCOPED_TRACE(name);
+    fw::TBitmap picture;
+    picture.SetData(gv::test::ReadFileBytes(std::string(GORVALE_PICTURES) + "\\" + name + ".bmp"));
+    const fw::BmpImage decoded = fw::DecodeBmp(picture.Data());
+    ASSERT_FALSE(decoded.Empty());
+    ASSERT_EQ(picture.Width(), decoded.width);
+    ASSERT_EQ(picture.Height(), decoded.height);
+    gv::test::Canvas canvas(2 * decoded.width, 2 * decoded.height);
+    picture.Draw(canvas.Dc(), 0, 0);
+    int wrong = 0;
+    for (int y = 0; y < decoded.height; ++y)
+      for (int x = 0; x < decoded.width; ++x) wrong += canvas.Rgb(x, y) != decoded.At(x, y);
+    EXPECT_EQ(wrong, 0);
+    picture.StretchDraw(canvas.Dc(), RECT{0, 0, 2 * decoded.width, 2 * decoded.height});
+    for (int y = 0; y < decoded.height; ++y)
+      for (int x = 0; x < decoded.width; ++x) wrong += canvas.Rgb(2 * x + 1, 2 * y + 1) != decoded.At(x, y);
+    EXPECT_EQ(wrong, 0);
+  }
 }
 
 TEST_F(BitmapDrawTest, MalformedDataIsKeptButEmpty) {

@@ -1,5 +1,6 @@
 // BMP decoding: the formats the pictures use, and malformed files, which must give an empty
-// image without reading outside the buffer (this test also runs under AddressSanitizer).
+// image without reading outside the buffer (this test also runs under AddressSanitizer), and
+// run-length files read as palette indices, which must show the same pixels.
 #include "framework/core/bmp_image.h"
 
 #include <gtest/gtest.h>
@@ -242,11 +243,35 @@ TEST(BmpImageTest, EveryTruncationAndByteFlipStaysInsideTheBuffer) {
   };
   auto check = [](const std::vector<char>& bytes) {
     // Heap copies of exactly the bytes, so that AddressSanitizer sees any read past them.
-    BmpImage image = DecodeBmp(std::string_view(bytes.data(), bytes.size()));
+    const std::string_view file(bytes.data(), bytes.size());
+    BmpImage image = DecodeBmp(file);
     if (!image.Empty()) {
       EXPECT_EQ(image.pixels.size(), static_cast<size_t>(image.width) * image.height);
     }
+    // A run-length file drawn from its indices shows exactly the decoded pixels; rows are padded
+    // to four bytes, as GDI reads them.
+    fw::BmpIndexed indexed;
+    int width = 0, height = 0;
+    const bool sized = fw::Rle8Size(file, width, height);
+    ASSERT_EQ(fw::DecodeRle8Indexed(file, indexed), sized);
+    if (!sized) return;
+    ASSERT_FALSE(image.Empty());
+    ASSERT_EQ(indexed.width, image.width);
+    ASSERT_EQ(indexed.height, image.height);
+    EXPECT_EQ(width, image.width);
+    EXPECT_EQ(height, image.height);
+    EXPECT_EQ(indexed.stride % 4, 0);
+    ASSERT_EQ(indexed.indices.size(), static_cast<size_t>(indexed.stride) * indexed.height);
+    for (int y = 0; y < image.height; ++y)
+      for (int x = 0; x < image.width; ++x)
+        ASSERT_EQ(indexed.palette[indexed.indices[static_cast<size_t>(y) * indexed.stride + x]],
+                  image.At(x, y))
+            << x << "," << y;
   };
+  fw::BmpIndexed indexed;
+  ASSERT_TRUE(fw::DecodeRle8Indexed(files[0], indexed));
+  EXPECT_EQ(indexed.stride, 8);
+  EXPECT_FALSE(fw::DecodeRle8Indexed(files[1], indexed)) << "only run-length files";
   for (const std::string& file : files) {
     ASSERT_FALSE(DecodeBmp(file).Empty());
     for (size_t n = 0; n < file.size(); ++n) check(std::vector<char>(file.begin(), file.begin() + n));

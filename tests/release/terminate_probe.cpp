@@ -1,15 +1,14 @@
 // Ends the way the program's terminate handler is there for: an exception leaves a noexcept
-// function. Linked with app/terminate_handler.cpp, as Gorvale.exe is.
+// function. Linked with app/terminate_handler.cpp and app/library_throws.cpp, as Gorvale.exe is;
+// the exception is the one a standard container raises for an index out of range, so its message
+// is the one library_throws.cpp formats.
 #include <windows.h>
 
-#include <stdexcept>
+#include <vector>
 
 namespace {
-[[noreturn]] void Throw() { throw std::runtime_error("The settings could not be read"); }
-void Fail() noexcept { Throw(); }
+volatile size_t index = 5;  // not known to the compiler, so that the check stays
+int Fail(const std::vector<int>& values) noexcept { return values.at(index); }
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  Fail();
-  return 0;
-}
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return Fail({1, 2, 3}); }

@@ -6,6 +6,7 @@
 
 #include "framework/core/class_info.h"
 #include "framework/core/error.h"
+#include "framework/core/text_util.h"
 #include "tests/framework/core/test_components.h"
 
 namespace fw::testing {
@@ -62,6 +63,30 @@ TEST(Component, NamesAreUniqueAmongSiblingsAndFoundWithoutCase) {
   EXPECT_THROW(b->SetName("1abc"), Error);
   b->SetName("CheckBox2");
   EXPECT_EQ(root.FindComponent("CHECKBOX2"), b);
+
+  // Renamed, moved away, moved in, destroyed: found by the name it has, where it is.
+  b->SetName("Box");
+  EXPECT_EQ(root.FindComponent("checkbox2"), nullptr);
+  EXPECT_EQ(root.FindComponent("BOX"), b);
+  b->SetName("");
+  EXPECT_EQ(root.FindComponent("Box"), nullptr);
+  EXPECT_NO_THROW(a->SetName("checkBOX1")) << "a component may change the case of its own name";
+  TWidget other(nullptr);
+  auto* c = new TWidget(&other);
+  c->SetName("CheckBox1");
+  c->SetOwner(&root);  // the same name as a: the one that came first is found
+  EXPECT_EQ(root.FindComponent("CheckBox1"), a);
+  EXPECT_EQ(other.FindComponent("CheckBox1"), nullptr);
+  delete a;
+  EXPECT_EQ(root.FindComponent("CheckBox1"), c);
+  // Names that differ in length, in case and by "_" (before the letters once case is set aside).
+  const char* const kNames[] = {"b", "B_", "bA", "Ba1", "_x", "Zeta", "zeta9", "a", "A0", "c_"};
+  for (const char* name : kNames) (new TWidget(&root))->SetName(name);
+  for (const char* name : kNames) {
+    ASSERT_NE(root.FindComponent(name), nullptr) << name;
+    EXPECT_TRUE(SameText(root.FindComponent(name)->Name(), name)) << name;
+  }
+  EXPECT_EQ(root.FindComponent("Ba2"), nullptr);
 }
 
 TEST(ClassRegistry, FindsClassesByNameWithoutCase) {

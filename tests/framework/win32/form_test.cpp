@@ -9,6 +9,7 @@
 
 #include "framework/core/error.h"
 #include "framework/win32/application.h"
+#include "framework/win32/label.h"
 #include "tests/framework/win32/test_controls.h"
 #include "tests/support/message_loop.h"
 
@@ -222,6 +223,40 @@ TEST_F(FormTest, ModalDisplayEndsWithTheModalResultAndReusesTheWindow) {
   EXPECT_EQ(result, mrCancel);
   EXPECT_EQ(first, second);
   EXPECT_FALSE(Application()->Terminated());
+}
+
+// A form made hidden (the About box) sizes the labels read with it once their parent's window is
+// made, as the first display does: by then each has the size of its text in its own font.
+TEST_F(FormTest, HiddenFormsLabelsTakeTheSizeOfTheirTextWhenFirstShown) {
+  std::unique_ptr<TTestForm> main(Application()->CreateFormFromText<TTestForm>(kMainText));
+  std::unique_ptr<TTestForm> box(Application()->CreateFormFromText<TTestForm>(R"(object Box: TTestForm
+  Caption = 'Box'
+  object Panel1: TPanel
+    Width = 280
+    Height = 170
+    object Title: TLabel
+      Left = 128
+      Top = 8
+      Width = 3
+      Height = 4
+      Font.Height = -24
+      Font.Name = 'Times New Roman'
+      Font.Style = [fsBold, fsItalic]
+      ParentFont = False
+      Caption = 'Version 1.0'
+    end
+  end
+end
+)"));
+  auto* title = dynamic_cast<TLabel*>(box->FindComponent("Title"));
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->Width(), 3) << "measured only when it can be seen";
+  box->Show();
+  const SIZE text = title->TextExtent();
+  EXPECT_GT(text.cx, 60);
+  EXPECT_EQ(title->Width(), text.cx);
+  EXPECT_EQ(title->Height(), text.cy);
+  EXPECT_EQ(title->Left(), 128);
 }
 
 TEST_F(FormTest, EnterAndEscapeGoToTheDefaultAndCancelButtons) {
