@@ -15,12 +15,12 @@ void LaunchIn(const std::string& program_dir, const LaunchOptions& options, cons
   RemoveFileIfPresent(batch_path);
   const std::string line = BuildBatchLine(options);
   WriteBatchFile(batch_path, line);
-  if (steps.save_) steps.save_();
+  if (steps.save) steps.save();
   // The bare file name: the shell finds it in the working directory, where the command
   // interpreter then looks for the game program too.
-  const ShellOpener open = steps.shell_open_ ? steps.shell_open_ : ShellOpener(ShellOpenFile);
-  open(steps.owner_, kBatchFileName, "", program_dir, SW_SHOW);
-  if (steps.close_) steps.close_();
+  const ShellOpener open = steps.shellOpen ? steps.shellOpen : ShellOpener(ShellOpenFile);
+  open(steps.owner, kBatchFileName, "", program_dir, SW_SHOW);
+  if (steps.close) steps.close();
 }
 
 }  // namespace gv

@@ -16,10 +16,10 @@ using ShellOpener =
     std::function<void(HWND, const std::string&, const std::string&, const std::string&, int)>;
 
 struct LaunchSteps {
-  std::function<void()> save_;   // the settings store's save; may throw
-  std::function<void()> close_;  // the close request on the main window
-  HWND owner_ = nullptr;         // owner of the shell call
-  ShellOpener shell_open_;       // empty: ShellOpenFile
+  std::function<void()> save;   // the settings store's save; may throw
+  std::function<void()> close;  // the close request on the main window
+  HWND owner = nullptr;         // owner of the shell call
+  ShellOpener shellOpen;        // empty: ShellOpenFile
 };
 
 // Runs the launch in its program directory, worked out afresh on every call.

@@ -4,26 +4,28 @@
 
 #include <exception>
 
-#include "app/About.h"
-#include "app/Sdimain.h"
-#include "app/SplashFm.h"
+#include "app/about_box.h"
+#include "app/frm_main.h"
+#include "app/splash.h"
 #include "controls/register_controls.h"
 #include "framework/win32/application.h"
 #include "framework/win32/error_box.h"
 #include "framework/win32/framework_setup.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   constexpr const char* kTitle = "OEM Gorvale FE";
+  constexpr const char* kWindowClass = "GorvaleWindow";
   fw::TApplication* app = fw::Application();
   try {
+    app->SetWindowClassName(kWindowClass);
     fw::SetUpFramework();
-    RegisterControlClasses();
-    RegisterStoreClasses();
-    ShowSplash();
+    gv::RegisterControlClasses();
+    gv::RegisterStoreClasses();
+    gv::ShowSplash();
     app->SetTitle(kTitle);
-    app->CreateForm<TfrmMain>();
-    app->CreateForm<TAboutBox>();
+    app->CreateForm<gv::TfrmMain>();
+    app->CreateForm<gv::TAboutBox>();
     app->Run();
   } catch (const std::exception& e) {
     // Only start-up can get here: handlers report their own failures and carry on.

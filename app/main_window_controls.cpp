@@ -3,8 +3,8 @@
 #include <type_traits>
 
 #include "app/find_component.h"
-#include "controls/IntEdit.h"
-#include "controls/W95Speed.h"
+#include "controls/int_edit.h"
+#include "controls/speed_button.h"
 #include "framework/win32/check_box.h"
 #include "framework/win32/combo_box.h"
 #include "framework/win32/edit.h"
@@ -14,7 +14,9 @@
 #include "framework/win32/popup_menu.h"
 #include "framework/win32/radio_button.h"
 #include "framework/win32/timer.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
+
+namespace gv {
 
 namespace {
 
@@ -124,3 +126,5 @@ const Row kRows[] = {
 void MainWindowControls::Bind(const fw::Component& window) {
   for (const Row& row : kRows) row.bind(*this, window, row.name);
 }
+
+}  // namespace gv

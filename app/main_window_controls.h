@@ -15,6 +15,8 @@ class TPopupMenu;
 class TRadioButton;
 class TTimer;
 }  // namespace fw
+
+namespace gv {
 class TAutoPropertiesStore;
 class TIntEdit;
 class TWin95SpeedButton;
@@ -104,3 +106,5 @@ struct MainWindowControls {
   // component of another class, is a fault of the description and throws.
   void Bind(const fw::Component& window);
 };
+
+}  // namespace gv

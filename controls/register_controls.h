@@ -2,4 +2,8 @@
 // create them by class name. Called once from the program entry (and by test programs).
 #pragma once
 
+namespace gv {
+
 void RegisterControlClasses();
+
+}  // namespace gv

@@ -1,6 +1,6 @@
 #include "store/effective_names.h"
 
-namespace store {
+namespace gv::store {
 
 namespace {
 
@@ -30,4 +30,4 @@ std::string DefaultBinaryFileName(std::string_view program) {
   return ChangeFileExt(ExtractFileName(program), ".BIN");
 }
 
-}  // namespace store
+}  // namespace gv::store

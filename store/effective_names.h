@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace store {
+namespace gv::store {
 
 // The name without its directory part.
 std::string ExtractFileName(std::string_view path);
@@ -19,4 +19,4 @@ std::string DefaultIniFileName(std::string_view program, bool registry);
 // "PROGRAM.BIN", a bare name.
 std::string DefaultBinaryFileName(std::string_view program);
 
-}  // namespace store
+}  // namespace gv::store

@@ -7,7 +7,7 @@
 #include "framework/core/error.h"
 #include "store/section_lines.h"
 
-namespace store {
+namespace gv::store {
 
 namespace {
 
@@ -74,4 +74,4 @@ void IniSection::WriteSection(const std::string& file, const std::string& sectio
   }
 }
 
-}  // namespace store
+}  // namespace gv::store

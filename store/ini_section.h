@@ -7,7 +7,7 @@
 
 #include "store/storage_interfaces.h"
 
-namespace store {
+namespace gv::store {
 
 class IniSection : public SectionBackEnd {
  public:
@@ -21,4 +21,4 @@ class IniSection : public SectionBackEnd {
                     const std::vector<std::string>& lines) override;
 };
 
-}  // namespace store
+}  // namespace gv::store

@@ -3,7 +3,7 @@
 #include "framework/core/error.h"
 #include "store/section_lines.h"
 
-namespace store {
+namespace gv::store {
 
 size_t MemorySections::IndexOf(const std::string& file, const std::string& section) const {
   for (size_t i = 0; i < sections_.size(); ++i) {
@@ -39,7 +39,7 @@ std::vector<std::string> MemorySections::ReadSection(const std::string& file, co
 void MemorySections::WriteSection(const std::string& file, const std::string& section,
                                   const std::vector<std::string>& lines) {
   ++writes_;
-  if (fail_writes_) throw fw::Error("Unable to write to " + file);
+  if (failWrites_) throw fw::Error("Unable to write to " + file);
   FindOrAdd(file, section).pairs.clear();
   for (const std::string& line : lines) {
     EntryParts parts;
@@ -74,4 +74,4 @@ void MemorySections::PutStoredLine(const std::string& file, const std::string& s
   pairs.emplace_back(name, text);
 }
 
-}  // namespace store
+}  // namespace gv::store

@@ -10,7 +10,7 @@
 
 #include "store/storage_interfaces.h"
 
-namespace store {
+namespace gv::store {
 
 class MemorySections : public SectionBackEnd {
  public:
@@ -30,7 +30,7 @@ class MemorySections : public SectionBackEnd {
   void PutStoredLine(const std::string& file, const std::string& section, const std::string& key,
                      const std::string& value);
   // From now on every write throws fw::Error("Unable to write to <file>").
-  void FailWrites(bool fail) { fail_writes_ = fail; }
+  void FailWrites(bool fail) { failWrites_ = fail; }
 
   int ReadCount() const { return reads_; }
   int WriteCount() const { return writes_; }
@@ -49,9 +49,9 @@ class MemorySections : public SectionBackEnd {
 
   Quoting quoting_;
   std::vector<Section> sections_;
-  bool fail_writes_ = false;
+  bool failWrites_ = false;
   int reads_ = 0;
   int writes_ = 0;
 };
 
-}  // namespace store
+}  // namespace gv::store

@@ -7,7 +7,7 @@
 #include "framework/core/desc_writer.h"
 #include "framework/core/error.h"
 
-namespace store {
+namespace gv::store {
 
 namespace {
 
@@ -177,4 +177,4 @@ std::vector<Property> RebuildProperties(const std::vector<Entry>& entries, Binar
   return Rebuilder(binary, faults).Properties(entries, 0);
 }
 
-}  // namespace store
+}  // namespace gv::store

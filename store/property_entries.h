@@ -14,7 +14,7 @@
 #include "framework/core/desc_tree.h"
 #include "store/storage_interfaces.h"
 
-namespace store {
+namespace gv::store {
 
 // Appends the entries of one property. key_prefix goes in front of every key (empty at a
 // component's top level); section_prefix is the owner chain of the component
@@ -46,4 +46,4 @@ struct EntryFault {
 std::vector<fw::desc::Property> RebuildProperties(const std::vector<Entry>& entries, BinaryRows& binary,
                                                   std::vector<EntryFault>& faults);
 
-}  // namespace store
+}  // namespace gv::store

@@ -5,7 +5,7 @@
 #include "framework/core/error.h"
 #include "store/section_lines.h"
 
-namespace store {
+namespace gv::store {
 
 namespace {
 
@@ -121,4 +121,4 @@ void RegistrySection::WriteSection(const std::string& file, const std::string& s
   }
 }
 
-}  // namespace store
+}  // namespace gv::store

@@ -7,7 +7,7 @@
 
 #include "store/storage_interfaces.h"
 
-namespace store {
+namespace gv::store {
 
 class RegistrySection : public SectionBackEnd {
  public:
@@ -22,4 +22,4 @@ class RegistrySection : public SectionBackEnd {
                     const std::vector<std::string>& lines) override;
 };
 
-}  // namespace store
+}  // namespace gv::store

@@ -1,6 +1,6 @@
 #include "store/section_binary_rows.h"
 
-namespace store {
+namespace gv::store {
 
 void SectionBinaryRows::WriteRows(const std::string& section, const std::vector<std::string>& rows) {
   std::vector<std::string> lines;
@@ -18,4 +18,4 @@ std::vector<std::string> SectionBinaryRows::ReadRows(const std::string& section)
   return rows;
 }
 
-}  // namespace store
+}  // namespace gv::store

@@ -8,7 +8,7 @@
 
 #include "store/storage_interfaces.h"
 
-namespace store {
+namespace gv::store {
 
 class SectionBinaryRows : public BinaryRows {
  public:
@@ -24,4 +24,4 @@ class SectionBinaryRows : public BinaryRows {
   std::string file_;
 };
 
-}  // namespace store
+}  // namespace gv::store

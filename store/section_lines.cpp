@@ -1,6 +1,6 @@
 #include "store/section_lines.h"
 
-namespace store {
+namespace gv::store {
 
 namespace {
 
@@ -57,4 +57,4 @@ std::string_view UnquoteProfileValue(std::string_view value) {
   return value;
 }
 
-}  // namespace store
+}  // namespace gv::store

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace store {
+namespace gv::store {
 
 // One key=value line split at its first "=".
 struct EntryParts {
@@ -36,4 +36,4 @@ std::string QuoteProfileValue(std::string_view value);
 // one pair of enclosing quotes (both single or both double).
 std::string_view UnquoteProfileValue(std::string_view value);
 
-}  // namespace store
+}  // namespace gv::store

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace store {
+namespace gv::store {
 
 // Sections of key=value lines. Keys are compared without regard to case; reading keeps the order
 // in which the keys stand, returns no line with an empty value and no line without "=".
@@ -29,4 +29,4 @@ class BinaryRows {
   virtual std::vector<std::string> ReadRows(const std::string& section) = 0;
 };
 
-}  // namespace store
+}  // namespace gv::store

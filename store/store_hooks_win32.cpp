@@ -4,7 +4,7 @@
 
 #include "framework/win32/form.h"
 
-namespace store {
+namespace gv::store {
 
 namespace {
 
@@ -30,4 +30,4 @@ std::unique_ptr<OwnerHooks> MakeFormHooks(fw::Component* owner) {
   return std::make_unique<FormHooks>(form);
 }
 
-}  // namespace store
+}  // namespace gv::store

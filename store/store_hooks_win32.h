@@ -5,9 +5,9 @@
 
 #include "store/store_platform.h"
 
-namespace store {
+namespace gv::store {
 
 // The hooks of owner when it is a form; null for any other component.
 std::unique_ptr<OwnerHooks> MakeFormHooks(fw::Component* owner);
 
-}  // namespace store
+}  // namespace gv::store

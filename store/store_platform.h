@@ -16,7 +16,7 @@ namespace fw {
 class Component;
 }
 
-namespace store {
+namespace gv::store {
 
 // The handlers of a window that the store takes over while it lives: it puts its own in their
 // place, chains to the ones it replaced and puts those back when it goes.
@@ -52,4 +52,4 @@ class StorePlatform {
 // store_platform_native.cpp (in-memory sections, no windows) elsewhere.
 std::unique_ptr<StorePlatform> MakeStorePlatform();
 
-}  // namespace store
+}  // namespace gv::store

@@ -1,18 +1,26 @@
-// The store's platform where there are no profile functions and no windows: sections kept in
-// memory for the life of the store, errors written to the standard error stream.
+// The store's platform where there are no profile functions and no windows: the program's path
+// from the system, sections kept in memory for the life of the store, errors written to the
+// standard error stream.
+#include <unistd.h>
+
 #include <cstdio>
+#include <string>
 
 #include "store/memory_sections.h"
 #include "store/section_binary_rows.h"
 #include "store/store_platform.h"
 
-namespace store {
+namespace gv::store {
 
 namespace {
 
 class NativeStorePlatform : public StorePlatform {
  public:
-  std::string ProgramFileName() const override { return "Gorvale.exe"; }
+  std::string ProgramFileName() const override {
+    char path[4096];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path);
+    return n > 0 ? std::string(path, static_cast<size_t>(n)) : std::string();
+  }
   SectionBackEnd& Sections(bool registry) override { return registry ? registry_ : files_; }
   std::unique_ptr<BinaryRows> OpenBinaryRows(const std::string& file) override {
     return std::make_unique<SectionBinaryRows>(files_, file);
@@ -29,4 +37,4 @@ class NativeStorePlatform : public StorePlatform {
 
 std::unique_ptr<StorePlatform> MakeStorePlatform() { return std::make_unique<NativeStorePlatform>(); }
 
-}  // namespace store
+}  // namespace gv::store

@@ -3,13 +3,13 @@
 #include <windows.h>
 
 #include "framework/win32/application.h"
-#include "store/binary_rows.h"
+#include "store/binary_rows_file.h"
 #include "store/ini_section.h"
 #include "store/registry_section.h"
 #include "store/store_hooks_win32.h"
 #include "store/store_platform.h"
 
-namespace store {
+namespace gv::store {
 
 namespace {
 
@@ -47,4 +47,4 @@ class Win32StorePlatform : public StorePlatform {
 
 std::unique_ptr<StorePlatform> MakeStorePlatform() { return std::make_unique<Win32StorePlatform>(); }
 
-}  // namespace store
+}  // namespace gv::store

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "framework/core/component.h"
-#include "store/auto_objects.h"
+#include "store/auto_objects_store.h"
 #include "store/storage_interfaces.h"
 
-namespace store {
+namespace gv::store {
 
 // The component called name: one that owner owns (without regard to case), else owner itself if
 // the name is exactly its own. Null for an empty name or no match.
@@ -36,4 +36,4 @@ struct SkippedEntry {
 std::vector<SkippedEntry> ApplyEntries(fw::Component* window, const fw::Component* store,
                                        const std::vector<std::string>& lines, BinaryRows& binary);
 
-}  // namespace store
+}  // namespace gv::store

@@ -24,13 +24,13 @@ PICTURES = os.path.join(FORMS, "pictures")
 
 # Where each picture is shown: (form file, component, property, picture file).
 USES = [
-    ("Sdimain.form", "Win95SpeedButton3", "Glyph.Data", "glyph_run.bmp"),
-    ("Sdimain.form", "Win95SpeedButton2", "Glyph.Data", "glyph_about.bmp"),
-    ("Sdimain.form", "Win95SpeedButton4", "Glyph.Data", "glyph_exit.bmp"),
-    ("Sdimain.form", "Win95SpeedButton5", "Glyph.Data", "glyph_hand.bmp"),
-    ("Sdimain.form", "Win95SpeedButton6", "Glyph.Data", "glyph_hand.bmp"),
-    ("SplashFm.form", "Image1", "Picture.Data", "splash.bmp"),
-    ("About.form", "Image2", "Picture.Data", "about.bmp"),
+    ("frm_main.form", "Win95SpeedButton3", "Glyph.Data", "glyph_run.bmp"),
+    ("frm_main.form", "Win95SpeedButton2", "Glyph.Data", "glyph_about.bmp"),
+    ("frm_main.form", "Win95SpeedButton4", "Glyph.Data", "glyph_exit.bmp"),
+    ("frm_main.form", "Win95SpeedButton5", "Glyph.Data", "glyph_hand.bmp"),
+    ("frm_main.form", "Win95SpeedButton6", "Glyph.Data", "glyph_hand.bmp"),
+    ("splash.form", "Image1", "Picture.Data", "splash.bmp"),
+    ("about_box.form", "Image2", "Picture.Data", "about.bmp"),
 ]
 
 ROW_BYTES = 32  # bytes per row of binary data in description text

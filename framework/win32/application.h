@@ -30,6 +30,10 @@ class TApplication : public Component {
 
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& title) { title_ = title; }
+  // The class name of the windows the framework makes for its controls and forms; the program
+  // names it before its first window.
+  const std::string& WindowClassName() const { return windowClassName_; }
+  void SetWindowClassName(const std::string& name) { windowClassName_ = name; }
 
   // Creates a form of class T owned by the application, reads its description (the RCDATA
   // resource named after the class in upper case, "TFRMMAIN") and runs its OnCreate. The
@@ -97,6 +101,7 @@ class TApplication : public Component {
   void Idle();
 
   std::string title_, hint_;
+  std::string windowClassName_ = "FwWindow";
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
   TCursor cursor_ = crDefault;

@@ -10,7 +10,7 @@ namespace fw {
 namespace {
 
 const char* const kStyleNames[] = {"csDropDown", "csSimple", "csDropDownList"};
-const char kFieldProcProperty[] = "GorvaleFieldProc";
+const char kFieldProcProperty[] = "FwFieldProc";
 
 bool HasPopupMenu(const TControl* control) {
   for (const TControl* c = control; c; c = c->Parent())

@@ -15,8 +15,6 @@ namespace fw {
 
 namespace {
 
-const char kClassName[] = "GorvaleWindow";
-
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
 void RegisterWindowClass() {
@@ -28,7 +26,7 @@ void RegisterWindowClass() {
   wc.hInstance = Instance();
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(1));  // the program's icon, where it has one
-  wc.lpszClassName = kClassName;
+  wc.lpszClassName = Application()->WindowClassName().c_str();
   RegisterClassA(&wc);
   registered = true;
 }
@@ -138,8 +136,9 @@ void TWinControl::CreateWnd() {
   native_ = params.className != nullptr;
   if (!native_) RegisterWindowClass();
   HWND hwnd =
-      CreateWindowExA(params.exStyle, native_ ? params.className : kClassName, params.caption.c_str(),
-                      params.style, Left(), Top(), Width(), Height(), parent, nullptr, Instance(), this);
+      CreateWindowExA(params.exStyle, native_ ? params.className : Application()->WindowClassName().c_str(),
+                      params.caption.c_str(), params.style, Left(), Top(), Width(), Height(), parent, nullptr,
+                      Instance(), this);
   if (!hwnd) throw Error("Error creating window");
   if (native_) {
     handle_ = hwnd;

@@ -23,9 +23,9 @@ using test::ReadFileBytes;
 using test::ScratchDir;
 
 struct ShellCall {
-  HWND owner_;
-  std::string file_, params_, dir_;
-  int show_;
+  HWND owner;
+  std::string file, params, dir;
+  int show;
 };
 
 // Records the steps as they happen; the save step also checks the batch file is complete.
@@ -33,15 +33,15 @@ class StepRecorder {
  public:
   LaunchSteps Steps(const std::string& dir) {
     LaunchSteps steps;
-    steps.owner_ = reinterpret_cast<HWND>(0x1234);
-    steps.save_ = [this, dir] {
+    steps.owner = reinterpret_cast<HWND>(0x1234);
+    steps.save = [this, dir] {
       order_.push_back("save");
-      batch_at_save_ = ReadFileBytes(dir + kBatchFileName);
-      if (fail_save_) throw fw::IoError("Disk full", ERROR_DISK_FULL);
+      batchAtSave_ = ReadFileBytes(dir + kBatchFileName);
+      if (failSave_) throw fw::IoError("Disk full", ERROR_DISK_FULL);
     };
-    steps.close_ = [this] { order_.push_back("close"); };
-    steps.shell_open_ = [this](HWND owner, const std::string& file, const std::string& params,
-                               const std::string& in, int show) {
+    steps.close = [this] { order_.push_back("close"); };
+    steps.shellOpen = [this](HWND owner, const std::string& file, const std::string& params,
+                             const std::string& in, int show) {
       order_.push_back("shell");
       calls_.push_back({owner, file, params, in, show});
     };
@@ -50,16 +50,16 @@ class StepRecorder {
 
   std::vector<std::string> order_;
   std::vector<ShellCall> calls_;
-  std::string batch_at_save_;
-  bool fail_save_ = false;
+  std::string batchAtSave_;
+  bool failSave_ = false;
 };
 
 LaunchOptions SomeOptions() {
   LaunchOptions o;
-  o.skill_ = "2";
-  o.player_name_ = "a b";
-  o.shirt_ = o.trousers_ = "3";
-  o.map_ = "e1m1";
+  o.skill = "2";
+  o.playerName = "a b";
+  o.shirt = o.trousers = "3";
+  o.map = "e1m1";
   return o;
 }
 
@@ -70,14 +70,14 @@ TEST(Launch, WritesTheFileThenSavesThenOpensItThenCloses) {
   LaunchIn(dir.Path(), SomeOptions(), recorder.Steps(dir.Path()));
 
   EXPECT_EQ(recorder.order_, (std::vector<std::string>{"save", "shell", "close"}));
-  EXPECT_EQ(recorder.batch_at_save_, bytes);
+  EXPECT_EQ(recorder.batchAtSave_, bytes);
   ASSERT_EQ(recorder.calls_.size(), 1u);
   const ShellCall& call = recorder.calls_[0];
-  EXPECT_EQ(call.owner_, reinterpret_cast<HWND>(0x1234));
-  EXPECT_EQ(call.file_, "Gorvale.bat");
-  EXPECT_EQ(call.params_, "");
-  EXPECT_EQ(call.dir_, dir.Path());
-  EXPECT_EQ(call.show_, SW_SHOW);
+  EXPECT_EQ(call.owner, reinterpret_cast<HWND>(0x1234));
+  EXPECT_EQ(call.file, "Gorvale.bat");
+  EXPECT_EQ(call.params, "");
+  EXPECT_EQ(call.dir, dir.Path());
+  EXPECT_EQ(call.show, SW_SHOW);
 }
 
 TEST(Launch, FailedWriteStopsBeforeSaveShellAndClose) {
@@ -98,7 +98,7 @@ TEST(Launch, FailedWriteStopsBeforeSaveShellAndClose) {
 TEST(Launch, FailedSaveStopsBeforeTheShell) {
   ScratchDir dir;
   StepRecorder recorder;
-  recorder.fail_save_ = true;
+  recorder.failSave_ = true;
   EXPECT_THROW(LaunchIn(dir.Path(), SomeOptions(), recorder.Steps(dir.Path())), fw::IoError);
   EXPECT_EQ(recorder.order_, std::vector<std::string>{"save"});
 }

@@ -8,8 +8,8 @@
 #include <atomic>
 #include <thread>
 
-#include "app/About.h"
-#include "app/SplashFm.h"
+#include "app/about_box.h"
+#include "app/splash.h"
 #include "framework/win32/application.h"
 #include "framework/win32/hint_tracker.h"
 #include "framework/win32/notebook.h"

@@ -4,12 +4,12 @@
 
 #include <stdexcept>
 
-#include "app/About.h"
+#include "app/about_box.h"
 #include "controls/register_controls.h"
 #include "framework/win32/application.h"
 #include "framework/win32/framework_setup.h"
 #include "framework/win32/notebook.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
 #include "tests/support/message_loop.h"
 #include "tests/support/window_info.h"
 

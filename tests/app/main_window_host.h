@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "app/Sdimain.h"
+#include "app/frm_main.h"
 #include "framework/win32/win_control.h"
 #include "tests/support/settings_file.h"
 

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "controls/W95Speed.h"
+#include "controls/speed_button.h"
 #include "framework/win32/combo_box.h"
 #include "framework/win32/label.h"
 #include "framework/win32/notebook.h"

@@ -9,7 +9,7 @@
 #include "app/batch_line.h"
 #include "framework/win32/check_box.h"
 #include "framework/win32/notebook.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
 #include "tests/app/main_window_host.h"
 #include "tests/support/input.h"
 #include "tests/support/message_loop.h"

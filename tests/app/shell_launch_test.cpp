@@ -30,8 +30,8 @@ std::string LaunchAndRecord(const ScratchDir& dir, const LaunchOptions& options)
   EXPECT_TRUE(::CopyFileA(stand_in.c_str(), exe.c_str(), FALSE)) << exe;
   std::vector<std::string> order;
   LaunchSteps steps;
-  steps.save_ = [&order] { order.push_back("save"); };
-  steps.close_ = [&order] { order.push_back("close"); };
+  steps.save = [&order] { order.push_back("save"); };
+  steps.close = [&order] { order.push_back("close"); };
   LaunchIn(dir.Path(), options, steps);
   EXPECT_EQ(order, (std::vector<std::string>{"save", "close"}));
   const std::string record = AwaitFileBytes(dir.Path() + "command-line.txt", 30000);
@@ -56,10 +56,10 @@ TEST(ShellLaunch, DesignDefaultsReachTheGame) {
 TEST(ShellLaunch, QuotedNamesWithBlanksArriveUnchanged) {
   ScratchDir dir("Games And Stuff");
   LaunchOptions options = DesignDefaults();
-  options.player_name_ = "a b";
-  options.hostname_on_ = true;
-  options.hostname_ = "my server";
-  options.map_ = "e1m1";
+  options.playerName = "a b";
+  options.hostnameOn = true;
+  options.hostname = "my server";
+  options.map = "e1m1";
   const std::string record = LaunchAndRecord(dir, options);
   ExpectReceivedAsWritten(record, options);
   EXPECT_NE(record.find(" +name \"a b\" +color"), std::string::npos);
@@ -69,11 +69,11 @@ TEST(ShellLaunch, GlQuakeFromAProgramDirectoryLongerThan80) {
   ScratchDir dir("Quake Front End Folder\\with a second level of nesting\\and a third one here");
   ASSERT_GT(dir.Path().size(), 80u);
   LaunchOptions options = DesignDefaults();
-  options.using_glquake_ = options.resolution_on_ = true;
-  options.width_ = "640";
-  options.height_ = "480";
-  options.bpp_ = "16";
-  options.extra_ = " -nomouse";
+  options.usingGlquake = options.resolutionOn = true;
+  options.width = "640";
+  options.height = "480";
+  options.bpp = "16";
+  options.extra = " -nomouse";
   ExpectReceivedAsWritten(LaunchAndRecord(dir, options), options);
 }
 
@@ -81,15 +81,15 @@ TEST(ShellLaunch, ProgramDirectoryLongerThan200) {
   ScratchDir dir(std::string(60, 'a') + "\\" + std::string(60, 'b') + "\\" + std::string(60, 'c'));
   ASSERT_GT(dir.Path().size(), 200u);
   LaunchOptions options = DesignDefaults();
-  options.player_name_ = "far away";
-  options.map_ = "start";
+  options.playerName = "far away";
+  options.map = "start";
   ExpectReceivedAsWritten(LaunchAndRecord(dir, options), options);
 }
 
 TEST(ShellLaunch, PercentInANameArrivesOnce) {
   ScratchDir dir;
   LaunchOptions options = DesignDefaults();
-  options.player_name_ = "50% 100%";
+  options.playerName = "50% 100%";
   EXPECT_EQ(LaunchAndRecord(dir, options),
             "quake.exe +skill 1 +name \"50% 100%\" +color 1 1 +deathmatch 1 -game gorvale +map ");
 }
@@ -99,7 +99,7 @@ TEST(ShellLaunch, LaunchRunsTheGameBesideTheProgram) {
   const std::string dir = ProgramDirectory();
   ::DeleteFileA((dir + "command-line.txt").c_str());
   LaunchOptions options = DesignDefaults();
-  options.map_ = "e1m2";
+  options.map = "e1m2";
   Launch(options, LaunchSteps());
   const std::string record = AwaitFileBytes(dir + "command-line.txt", 30000);
   std::this_thread::sleep_for(std::chrono::milliseconds(300));

@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <string>
 
-#include "app/About.h"
-#include "app/Sdimain.h"
-#include "app/SplashFm.h"
+#include "app/about_box.h"
+#include "app/frm_main.h"
+#include "app/splash.h"
 #include "controls/register_controls.h"
 #include "framework/win32/application.h"
 #include "framework/win32/framework_setup.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
 #include "tests/support/message_loop.h"
 #include "tests/support/settings_file.h"
 #include "tests/support/window_picture.h"
@@ -28,6 +28,8 @@ bool SavePicture(HWND hwnd, const std::string& path) {
 }
 
 }  // namespace
+
+using namespace gv;  // a tool of the launcher's own
 
 int main(int argc, char** argv) {
   const std::string dir = argc > 1 ? std::string(argv[1]) + "\\" : "";

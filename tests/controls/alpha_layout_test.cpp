@@ -1,11 +1,12 @@
 // Layout arithmetic of the button-bar panel's character grid (platform-free).
-#include "controls/AlphabarLayout.h"
+#include "controls/alpha_panel_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+namespace gv {
 namespace {
 
 std::string Describe(const std::vector<AlphaSlot>& slots) {
@@ -47,3 +48,4 @@ TEST(AlphaLayoutTest, SixteenBitArithmeticWraps) {
 }
 
 }  // namespace
+}  // namespace gv

@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "controls/Alphabar.h"
+#include "controls/alpha_panel.h"
 #include "controls/register_controls.h"
 #include "framework/core/component_reader.h"
 #include "framework/core/component_writer.h"
 #include "framework/core/desc_parser.h"
 #include "tests/controls/test_host.h"
 
+namespace gv {
 namespace {
 
 class AlphaPanelTest : public ::testing::Test {
@@ -333,3 +334,4 @@ TEST(AlphaPanelLoadTest, EveryPublishedPropertyAndEvent) {
 }
 
 }  // namespace
+}  // namespace gv

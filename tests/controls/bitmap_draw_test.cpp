@@ -7,6 +7,7 @@
 #include "tests/support/canvas.h"
 #include "tests/support/file_bytes.h"
 
+namespace gv {
 namespace {
 
 constexpr uint32_t kOlive = 0x808000, kMagenta = 0xFF00FF, kRed = 0xFF0000, kBlue = 0x0000FF,
@@ -115,3 +116,4 @@ TEST_F(BitmapDrawTest, MalformedDataIsKeptButEmpty) {
 }
 
 }  // namespace
+}  // namespace gv

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+namespace gv {
 namespace {
 
 using fw::BmpImage;
@@ -286,3 +287,4 @@ TEST(BmpImageTest, EveryTruncationAndByteFlipStaysInsideTheBuffer) {
 }
 
 }  // namespace
+}  // namespace gv

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "controls/Alphabar.h"
-#include "controls/IntEdit.h"
-#include "controls/W95Speed.h"
+#include "controls/alpha_panel.h"
+#include "controls/int_edit.h"
+#include "controls/speed_button.h"
 #include "framework/win32/bevel.h"
 #include "framework/win32/check_box.h"
 #include "framework/win32/combo_box.h"
@@ -19,6 +19,7 @@
 #include "tests/support/file_bytes.h"
 #include "tests/support/window_picture.h"
 
+namespace gv {
 namespace {
 
 class GalleryWindow : public fw::TWinControl {
@@ -154,6 +155,9 @@ void PumpFor(DWORD ms) {
 }
 
 }  // namespace
+}  // namespace gv
+
+using namespace gv;  // a program of the launcher's own
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   GalleryWindow window(nullptr);

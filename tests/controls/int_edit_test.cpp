@@ -7,13 +7,14 @@
 #include <cstring>
 #include <memory>
 
-#include "controls/IntEdit.h"
+#include "controls/int_edit.h"
 #include "controls/register_controls.h"
 #include "framework/core/component_reader.h"
 #include "framework/core/desc_parser.h"
 #include "tests/controls/test_host.h"
 #include "tests/support/message_loop.h"
 
+namespace gv {
 namespace {
 
 class IntEditTest : public ::testing::Test {
@@ -98,3 +99,4 @@ TEST(IntEditClassTest, ReadFromTextWithTheRowsOfAnEdit) {
 }
 
 }  // namespace
+}  // namespace gv

@@ -6,12 +6,13 @@
 
 #include <memory>
 
-#include "controls/W95Speed.h"
 #include "controls/register_controls.h"
+#include "controls/speed_button.h"
 #include "framework/core/component_reader.h"
 #include "framework/core/desc_parser.h"
 #include "tests/controls/test_host.h"
 
+namespace gv {
 namespace {
 
 using Look = TSpeedButton::Look;
@@ -219,3 +220,4 @@ TEST_F(SpeedButtonTest, ReadFromTextWhateverTheOrderOfDownAndGroupIndex) {
 }
 
 }  // namespace
+}  // namespace gv

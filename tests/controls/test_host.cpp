@@ -1,5 +1,7 @@
 #include "tests/controls/test_host.h"
 
+namespace gv {
+
 const fw::ClassInfo& TestHost::StaticClass() {
   static const fw::ClassInfo info = fw::MakeClass<TestHost, fw::TWinControl>("TTestHost");
   return info;
@@ -43,3 +45,5 @@ void ClickControl(fw::TControl* control) {
 void Type(HWND hwnd, const char* text) {
   for (const char* p = text; *p; ++p) SendMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(*p), 1);
 }
+
+}  // namespace gv

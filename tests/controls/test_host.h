@@ -6,6 +6,8 @@
 
 #include "framework/win32/win_control.h"
 
+namespace gv {
+
 // A surface for the controls of one test. Made with attach set, it is a child of one shown
 // top-level window that lives as long as the test program (under Wine without a window
 // manager, destroying a shown top-level window costs two seconds); otherwise it is a hidden
@@ -30,3 +32,5 @@ void ClickControl(fw::TControl* control);
 
 // Characters as WM_CHAR messages to a window.
 void Type(HWND hwnd, const char* text);
+
+}  // namespace gv

@@ -22,13 +22,14 @@
 #include "framework/core/desc_parser.h"
 #include "framework/core/property_builders.h"
 #include "framework/core/text_util.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
 #include "store/memory_sections.h"
 #include "tests/framework/core/test_components.h"
 
 namespace {
 
 using fw::testing::TWidget;
+using gv::TAutoPropertiesStore;
 
 // A control of the window: a widget with the kept properties, of a class named at run time.
 class TStandIn : public TWidget {
@@ -66,9 +67,9 @@ class Window {
   explicit Window(const std::string& text) {
     const fw::desc::Object tree = fw::desc::Parse(text);
     for (const fw::desc::Object& child : tree.children) CollectEvents(child);
-    root_class_ = fw::ClassInfo{Keep(tree.className), &TStandIn::StaticClass(), nullptr, 0, nullptr,
-                                methods_.data(),      methods_.size()};
-    root_ = std::make_unique<TStandIn>(nullptr, &root_class_);
+    rootClass_ = fw::ClassInfo{Keep(tree.className), &TStandIn::StaticClass(), nullptr, 0, nullptr,
+                               methods_.data(),      methods_.size()};
+    root_ = std::make_unique<TStandIn>(nullptr, &rootClass_);
     fw::desc::Object known = Known(tree);
     for (const fw::desc::Object& child : tree.children) Make(child);
     fw::ReadRoot(root_.get(), known);
@@ -131,7 +132,7 @@ class Window {
   std::deque<std::string> names_;
   std::vector<fw::MethodInfo> methods_;
   std::map<std::string, fw::ClassInfo> classes_;
-  fw::ClassInfo root_class_{};
+  fw::ClassInfo rootClass_{};
   std::unique_ptr<TStandIn> root_;
   TAutoPropertiesStore* store_ = nullptr;
 };
@@ -146,7 +147,7 @@ std::string ReadFile(const char* path) {
 Window& TheWindow() {
   static Window* window = [] {
     fw::testing::RegisterTestClasses();
-    RegisterStoreClasses();
+    gv::RegisterStoreClasses();
     return new Window(ReadFile(GORVALE_MAIN_FORM));
   }();
   return *window;
@@ -156,7 +157,7 @@ Window& TheWindow() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TAutoPropertiesStore& store = TheWindow().Store();
-  auto& sections = dynamic_cast<store::MemorySections&>(store.Platform().Sections(false));
+  auto& sections = dynamic_cast<gv::store::MemorySections&>(store.Platform().Sections(false));
   const std::string file = store.IniFileName(), section = store.IniSection();
 
   // The input as the lines of a hand-edited section.

@@ -7,10 +7,10 @@
 #include <fstream>
 
 #include "framework/core/error.h"
-#include "store/binary_rows.h"
+#include "store/binary_rows_file.h"
 #include "tests/support/file_bytes.h"
 
-namespace store {
+namespace gv::store {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -139,4 +139,4 @@ TEST_F(IniSectionTest, BinaryRowsFileKeepsRowsInOrder) {
 }
 
 }  // namespace
-}  // namespace store
+}  // namespace gv::store

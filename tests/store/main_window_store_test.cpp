@@ -5,18 +5,19 @@
 
 #include <string>
 
-#include "app/Sdimain.h"
+#include "app/frm_main.h"
 #include "controls/register_controls.h"
 #include "framework/win32/application.h"
 #include "framework/win32/check_box.h"
 #include "framework/win32/edit.h"
 #include "framework/win32/framework_setup.h"
 #include "framework/win32/radio_button.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/message_box.h"
 #include "tests/support/settings_file.h"
 
+namespace gv {
 namespace {
 
 class MainWindowStoreTest : public ::testing::Test {
@@ -131,3 +132,4 @@ TEST_F(MainWindowStoreTest, ASaveThatFailsAsTheWindowClosesIsReportedAndTheClose
 }
 
 }  // namespace
+}  // namespace gv

@@ -9,7 +9,7 @@
 #include "store/memory_sections.h"
 #include "store/section_binary_rows.h"
 
-namespace store {
+namespace gv::store {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -130,4 +130,4 @@ TEST_F(PropertyEntriesTest, CollectionsNestedDeeperThanTheParserTakesAreRefused)
 }
 
 }  // namespace
-}  // namespace store
+}  // namespace gv::store

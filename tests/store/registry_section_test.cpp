@@ -10,7 +10,7 @@
 
 #include "framework/core/error.h"
 
-namespace store {
+namespace gv::store {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -136,4 +136,4 @@ TEST_F(RegistrySectionTest, Errors) {
 }
 
 }  // namespace
-}  // namespace store
+}  // namespace gv::store

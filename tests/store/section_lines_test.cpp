@@ -6,7 +6,7 @@
 #include "store/memory_sections.h"
 #include "store/section_binary_rows.h"
 
-namespace store {
+namespace gv::store {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -80,4 +80,4 @@ TEST(SectionBinaryRowsTest, RowsComeBackInOrderAndAWriteReplacesThem) {
 }
 
 }  // namespace
-}  // namespace store
+}  // namespace gv::store

@@ -3,7 +3,7 @@
 #include "framework/core/component_reader.h"
 #include "framework/core/desc_parser.h"
 
-namespace store_test {
+namespace gv::store_test {
 
 const char kWindowText[] = R"(object frmTest: TTestWindow
   Caption = 'Test'
@@ -107,4 +107,4 @@ std::unique_ptr<TTestWindow> StoreTest::Load(const std::string& text) {
   return window;
 }
 
-}  // namespace store_test
+}  // namespace gv::store_test

@@ -10,7 +10,7 @@
 #include "store/section_lines.h"
 #include "tests/store/store_test_components.h"
 
-namespace store_test {
+namespace gv::store_test {
 
 using Lines = std::vector<std::string>;
 
@@ -42,4 +42,4 @@ class StoreTest : public ::testing::Test {
   TestStorage storage_;
 };
 
-}  // namespace store_test
+}  // namespace gv::store_test

@@ -1,10 +1,10 @@
 // The store's life on its window: hooks, the saved flag, items, effective names.
 #include "framework/core/component_writer.h"
 #include "framework/core/error.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
 #include "tests/store/store_fixture.h"
 
-namespace store_test {
+namespace gv::store_test {
 namespace {
 
 using LifecycleTest = StoreTest;
@@ -15,10 +15,10 @@ TEST_F(LifecycleTest, CloseQueryChainsFirstThenSavesWhenTheWindowMayClose) {
   storage_.files.WriteSection("test.ini", "settings", {});
   const int writes = storage_.files.WriteCount();
 
-  window->has_handle_ = false;
+  window->hasHandle = false;
   EXPECT_TRUE(window->CloseQuery());
   Store(window.get())->SetActive(false);
-  window->has_handle_ = true;
+  window->hasHandle = true;
   EXPECT_TRUE(window->CloseQuery());
   EXPECT_EQ(storage_.files.WriteCount(), writes);
 
@@ -138,4 +138,4 @@ TEST_F(LifecycleTest, EffectiveNamesComeFromTheProgramAndTheOwner) {
 }
 
 }  // namespace
-}  // namespace store_test
+}  // namespace gv::store_test

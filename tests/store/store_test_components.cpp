@@ -3,7 +3,7 @@
 #include "framework/core/property_builders.h"
 #include "store/section_binary_rows.h"
 
-namespace store_test {
+namespace gv::store_test {
 
 namespace {
 const char* const kCheckStateNames[] = {"cbUnchecked", "cbChecked", "cbGrayed"};
@@ -156,7 +156,7 @@ namespace {
 class TestHooks : public store::OwnerHooks {
  public:
   explicit TestHooks(TTestWindow* window) : window_(window) {}
-  bool HasWindowHandle() const override { return window_->has_handle_; }
+  bool HasWindowHandle() const override { return window_->hasHandle; }
   CloseQuery CloseQueryHandler() const override { return window_->onCloseQuery; }
   void SetCloseQueryHandler(CloseQuery handler) override { window_->onCloseQuery = std::move(handler); }
   fw::Method DestroyHandler() const override { return window_->onDestroy; }
@@ -192,4 +192,4 @@ std::unique_ptr<store::StorePlatform> MakeTestPlatform(TestStorage& storage) {
   return std::make_unique<TestPlatform>(storage);
 }
 
-}  // namespace store_test
+}  // namespace gv::store_test

@@ -10,11 +10,11 @@
 #include "framework/core/collection.h"
 #include "framework/core/component.h"
 #include "framework/core/string_list.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
 #include "store/memory_sections.h"
 #include "store/store_platform.h"
 
-namespace store_test {
+namespace gv::store_test {
 
 // The window: the owner of everything. It can be closed (close-query handler), is destroyed
 // with a destroy handler, and raises onShow when it becomes visible.
@@ -36,7 +36,7 @@ class TTestWindow : public fw::Component {
   store::OwnerHooks::CloseQuery onCloseQuery;
   fw::Method onDestroy;
   fw::Method onShow;
-  bool has_handle_ = true;
+  bool hasHandle = true;
 
  private:
   std::string caption_;
@@ -179,4 +179,4 @@ struct TestStorage {
 
 std::unique_ptr<store::StorePlatform> MakeTestPlatform(TestStorage& storage);
 
-}  // namespace store_test
+}  // namespace gv::store_test

@@ -1,4 +1,4 @@
-// The main window as its description (forms/Sdimain.form) gives it, read by the tests rather than
+// The main window as its description (forms/frm_main.form) gives it, read by the tests rather than
 // copied into them: every control's class, parent, page, place and design state, and the
 // properties its settings store keeps, in the order in which the description lists the controls.
 #pragma once

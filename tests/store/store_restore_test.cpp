@@ -1,9 +1,9 @@
 // Restore: entries applied one by one, round trips, damaged sections and their report.
 #include "framework/core/error.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
 #include "tests/store/store_fixture.h"
 
-namespace store_test {
+namespace gv::store_test {
 namespace {
 
 class RestoreTest : public StoreTest {
@@ -154,4 +154,4 @@ TEST_F(RestoreTest, AppliedValuesNeverReachBackIntoTheStore) {
 }
 
 }  // namespace
-}  // namespace store_test
+}  // namespace gv::store_test

@@ -1,4 +1,4 @@
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
 
 #include <exception>
 #include <utility>
@@ -7,6 +7,8 @@
 #include "framework/core/property_builders.h"
 #include "store/effective_names.h"
 #include "store/store_walk.h"
+
+namespace gv {
 
 const fw::ClassInfo& TAutoPropertiesStore::StaticClass() {
   using T = TAutoPropertiesStore;
@@ -36,17 +38,17 @@ TAutoPropertiesStore::~TAutoPropertiesStore() {
 }
 
 std::string TAutoPropertiesStore::IniFileName() const {
-  if (!ini_file_name_.empty()) return ini_file_name_;
-  return store::DefaultIniFileName(platform_->ProgramFileName(), use_registry_);
+  if (!iniFileName_.empty()) return iniFileName_;
+  return store::DefaultIniFileName(platform_->ProgramFileName(), useRegistry_);
 }
 
 std::string TAutoPropertiesStore::IniSection() const {
-  if (!ini_section_.empty()) return ini_section_;
+  if (!iniSection_.empty()) return iniSection_;
   return Owner() ? Owner()->Class().name : Name();
 }
 
 std::string TAutoPropertiesStore::BinaryFileName() const {
-  if (!binary_file_name_.empty()) return binary_file_name_;
+  if (!binaryFileName_.empty()) return binaryFileName_;
   return store::DefaultBinaryFileName(platform_->ProgramFileName());
 }
 
@@ -61,7 +63,7 @@ void TAutoPropertiesStore::Save() {
   onBeforeSave(this);
   const std::unique_ptr<store::BinaryRows> binary = platform_->OpenBinaryRows(BinaryFileName());
   const std::vector<std::string> entries = store::CollectEntries(owner, items_, *binary);
-  platform_->Sections(use_registry_).WriteSection(IniFileName(), IniSection(), entries);
+  platform_->Sections(useRegistry_).WriteSection(IniFileName(), IniSection(), entries);
   saved_ = true;
   onAfterSave(this);
 }
@@ -78,7 +80,7 @@ void TAutoPropertiesStore::Restore() {
 
   saved_ = false;
   const std::vector<std::string> lines =
-      platform_->Sections(use_registry_).ReadSection(IniFileName(), IniSection());
+      platform_->Sections(useRegistry_).ReadSection(IniFileName(), IniSection());
   onBeforeRestore(this);
   skipped_.clear();
   if (fw::Component* owner = Owner()) {
@@ -91,7 +93,7 @@ void TAutoPropertiesStore::Restore() {
 std::string TAutoPropertiesStore::TakeRestoreReport() {
   if (skipped_.empty()) return std::string();
   constexpr size_t kListed = 10;
-  std::string text = (use_registry_ ? "Registry key " : "Settings file ") + IniFileName() + ", section " +
+  std::string text = (useRegistry_ ? "Registry key " : "Settings file ") + IniFileName() + ", section " +
                      IniSection() + ": " + std::to_string(skipped_.size()) +
                      (skipped_.size() == 1 ? " entry was" : " entries were") +
                      " not restored and the values shown instead will be saved\r\n";
@@ -119,15 +121,15 @@ void TAutoPropertiesStore::HookOwner() {
   if (hooks_ || !Owner()) return;
   hooks_ = platform_->HooksOf(Owner());
   if (!hooks_) return;
-  hooked_owner_ = Owner();
+  hookedOwner_ = Owner();
   if (!self_) self_ = std::make_shared<TAutoPropertiesStore*>(this);
-  kept_close_query_ = hooks_->CloseQueryHandler();
-  kept_destroy_ = hooks_->DestroyHandler();
+  keptCloseQuery_ = hooks_->CloseQueryHandler();
+  keptDestroy_ = hooks_->DestroyHandler();
   hooks_->SetCloseQueryHandler([self = self_](fw::Component* sender, bool& can_close) {
     if (*self) (*self)->OwnerCloseQuery(sender, can_close);
   });
   // Keeps the name of the handler it stands for, so that the window's text still names it.
-  hooks_->SetDestroyHandler(fw::Method{kept_destroy_.name, [self = self_](fw::Component* sender) {
+  hooks_->SetDestroyHandler(fw::Method{keptDestroy_.name, [self = self_](fw::Component* sender) {
                                          if (*self) (*self)->OwnerDestroy(sender);
                                        }});
 }
@@ -135,24 +137,24 @@ void TAutoPropertiesStore::HookOwner() {
 void TAutoPropertiesStore::UnhookOwner() {
   if (!hooks_) return;
   // A window already being torn down gets nothing back: its handlers are going with it.
-  if (!hooked_owner_->IsDestroying()) {
-    hooks_->SetCloseQueryHandler(std::move(kept_close_query_));
-    hooks_->SetDestroyHandler(std::move(kept_destroy_));
+  if (!hookedOwner_->IsDestroying()) {
+    hooks_->SetCloseQueryHandler(std::move(keptCloseQuery_));
+    hooks_->SetDestroyHandler(std::move(keptDestroy_));
   }
   hooks_.reset();
-  hooked_owner_ = nullptr;
-  kept_close_query_ = nullptr;
-  kept_destroy_ = fw::Method{};
+  hookedOwner_ = nullptr;
+  keptCloseQuery_ = nullptr;
+  keptDestroy_ = fw::Method{};
 }
 
 void TAutoPropertiesStore::OwnerCloseQuery(fw::Component* sender, bool& can_close) {
-  if (kept_close_query_) kept_close_query_(sender, can_close);
+  if (keptCloseQuery_) keptCloseQuery_(sender, can_close);
   if (can_close && active_ && hooks_ && hooks_->HasWindowHandle()) SaveReporting();
 }
 
 void TAutoPropertiesStore::OwnerDestroy(fw::Component* sender) {
   if (active_ && !saved_) SaveReporting();
-  kept_destroy_(sender);
+  keptDestroy_(sender);
 }
 
 void TAutoPropertiesStore::SaveReporting() {
@@ -172,3 +174,5 @@ void TAutoPropertiesStore::RestoreReporting() {
 }
 
 void RegisterStoreClasses() { fw::RegisterClasses<TAutoPropertiesStore>(); }
+
+}  // namespace gv

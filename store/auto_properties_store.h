@@ -10,9 +10,11 @@
 
 #include "framework/core/component.h"
 #include "framework/core/method.h"
-#include "store/auto_objects.h"
+#include "store/auto_objects_store.h"
 #include "store/store_platform.h"
 #include "store/store_walk.h"
+
+namespace gv {
 
 class TAutoPropertiesStore : public fw::Component {
  public:
@@ -24,18 +26,18 @@ class TAutoPropertiesStore : public fw::Component {
   // Restore when the window has been loaded, save when it closes or is destroyed.
   bool Active() const { return active_; }
   void SetActive(bool active) { active_ = active; }
-  bool UseRegistry() const { return use_registry_; }
-  void SetUseRegistry(bool use) { use_registry_ = use; }
+  bool UseRegistry() const { return useRegistry_; }
+  void SetUseRegistry(bool use) { useRegistry_ = use; }
 
   // Effective names: the text set, or when it is empty the default worked out from the program's
   // file name ("PROGRAM.INI", "Software\PROGRAM" with the registry, "PROGRAM.BIN") and, for the
   // section, the class name of the owner window (the store's own name without an owner).
   std::string IniFileName() const;
-  void SetIniFileName(const std::string& name) { ini_file_name_ = name; }
+  void SetIniFileName(const std::string& name) { iniFileName_ = name; }
   std::string IniSection() const;
-  void SetIniSection(const std::string& name) { ini_section_ = name; }
+  void SetIniSection(const std::string& name) { iniSection_ = name; }
   std::string BinaryFileName() const;
-  void SetBinaryFileName(const std::string& name) { binary_file_name_ = name; }
+  void SetBinaryFileName(const std::string& name) { binaryFileName_ = name; }
 
   TAutoObjectsStore* Items() { return &items_; }
   const TAutoObjectsStore* Items() const { return &items_; }
@@ -70,9 +72,9 @@ class TAutoPropertiesStore : public fw::Component {
   store::StorePlatform& Platform() { return *platform_; }
 
  private:
-  bool IniFileNameSet() const { return !ini_file_name_.empty(); }
-  bool IniSectionSet() const { return !ini_section_.empty(); }
-  bool BinaryFileNameSet() const { return !binary_file_name_.empty(); }
+  bool IniFileNameSet() const { return !iniFileName_.empty(); }
+  bool IniSectionSet() const { return !iniSection_.empty(); }
+  bool BinaryFileNameSet() const { return !binaryFileName_.empty(); }
 
   void HookOwner();
   void UnhookOwner();
@@ -83,10 +85,10 @@ class TAutoPropertiesStore : public fw::Component {
   void RestoreReporting();
 
   bool active_ = false;
-  bool use_registry_ = false;
-  std::string ini_file_name_;
-  std::string ini_section_;
-  std::string binary_file_name_;
+  bool useRegistry_ = false;
+  std::string iniFileName_;
+  std::string iniSection_;
+  std::string binaryFileName_;
   TAutoObjectsStore items_;
   bool saved_ = false;
   bool restoring_ = false;
@@ -98,10 +100,12 @@ class TAutoPropertiesStore : public fw::Component {
   // torn down and not given its handlers back never calls into a store that is gone.
   std::shared_ptr<TAutoPropertiesStore*> self_;
   std::unique_ptr<store::OwnerHooks> hooks_;
-  fw::Component* hooked_owner_ = nullptr;
-  store::OwnerHooks::CloseQuery kept_close_query_;
-  fw::Method kept_destroy_;
+  fw::Component* hookedOwner_ = nullptr;
+  store::OwnerHooks::CloseQuery keptCloseQuery_;
+  fw::Method keptDestroy_;
 };
 
 // Registers the store's class, so that window descriptions can create it by name.
 void RegisterStoreClasses();
+
+}  // namespace gv

@@ -8,6 +8,8 @@
 #include "framework/core/component.h"
 #include "framework/core/string_list.h"
 
+namespace gv {
+
 class TAutoPropertiesStore;
 class TAutoObjectsStore;
 
@@ -24,20 +26,20 @@ class TAutoObjectStore : public fw::TCollectionItem {
   void SetComponent(fw::Component* component);
 
   // The item stands for the store's window. Takes effect only while the store is loaded.
-  bool IsForm() const { return is_form_; }
+  bool IsForm() const { return isForm_; }
   void SetIsForm(bool is_form);
 
   // Names of top-level published properties of Component, matched without regard to case.
-  fw::TStrings* StoredProp() { return &stored_prop_; }
-  const fw::TStrings* StoredProp() const { return &stored_prop_; }
+  fw::TStrings* StoredProp() { return &storedProp_; }
+  const fw::TStrings* StoredProp() const { return &storedProp_; }
 
  private:
   TAutoObjectsStore* Owners() const;
   TAutoPropertiesStore* Store() const;
 
   fw::Component* component_ = nullptr;
-  bool is_form_ = false;
-  fw::TStrings stored_prop_;
+  bool isForm_ = false;
+  fw::TStrings storedProp_;
 };
 
 class TAutoObjectsStore : public fw::TCollection {
@@ -66,3 +68,5 @@ class TAutoObjectsStore : public fw::TCollection {
  private:
   TAutoPropertiesStore* store_;
 };
+
+}  // namespace gv

@@ -4,6 +4,8 @@
 
 #include "framework/win32/form.h"
 
+namespace gv {
+
 class TSplash : public fw::TForm {
  public:
   FW_CLASS()
@@ -24,3 +26,5 @@ extern TSplash* Splash;
 // The splash unit's start-up step: hourglass pointer; the splash made, shown and painted at
 // once, before any message loop runs.
 void ShowSplash();
+
+}  // namespace gv

@@ -4,14 +4,16 @@
 // once (the check box raises its click handler on every change), so the rules nest.
 #include <initializer_list>
 
-#include "app/Sdimain.h"
-#include "controls/IntEdit.h"
-#include "controls/W95Speed.h"
+#include "app/frm_main.h"
+#include "controls/int_edit.h"
+#include "controls/speed_button.h"
 #include "framework/win32/check_box.h"
 #include "framework/win32/combo_box.h"
 #include "framework/win32/edit.h"
 #include "framework/win32/label.h"
 #include "framework/win32/radio_button.h"
+
+namespace gv {
 
 namespace {
 
@@ -151,3 +153,5 @@ void TfrmMain::ApplyRestoredStates() {
   ui_.addOnMaps->SetEnabled(addOn);
   ui_.baseMaps->SetEnabled(!addOn);
 }
+
+}  // namespace gv

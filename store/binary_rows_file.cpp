@@ -1,6 +1,6 @@
-#include "store/binary_rows.h"
+#include "store/binary_rows_file.h"
 
-namespace store {
+namespace gv::store {
 
 void BinaryRowsFile::WriteRows(const std::string& section, const std::vector<std::string>& rows) {
   rows_.WriteRows(section, rows);
@@ -10,4 +10,4 @@ std::vector<std::string> BinaryRowsFile::ReadRows(const std::string& section) {
   return rows_.ReadRows(section);
 }
 
-}  // namespace store
+}  // namespace gv::store

@@ -1,9 +1,11 @@
-#include "app/SplashFm.h"
+#include "app/splash.h"
 
 #include <iterator>
 
-#include "app/Sdimain.h"
+#include "app/frm_main.h"
 #include "framework/win32/application.h"
+
+namespace gv {
 
 TSplash* Splash = nullptr;
 
@@ -41,3 +43,5 @@ void ShowSplash() {
   splash->Show();
   splash->Update();
 }
+
+}  // namespace gv

@@ -16,6 +16,8 @@ class TControl;
 class TPopupMenu;
 }  // namespace fw
 
+namespace gv {
+
 class TfrmMain : public fw::TForm {
  public:
   FW_CLASS()
@@ -52,7 +54,7 @@ class TfrmMain : public fw::TForm {
   void Win95SpeedButton4Click(fw::Component* sender);
   void Win95SpeedButton5Click(fw::Component* sender);
   void Win95SpeedButton6Click(fw::Component* sender);
-  // Option rules (Sdimain_options.cpp).
+  // Option rules (frm_main_options.cpp).
   void CheckBox1Click(fw::Component* sender);
   void CheckBox2Click(fw::Component* sender);
   void CheckBox3Click(fw::Component* sender);
@@ -68,7 +70,7 @@ class TfrmMain : public fw::TForm {
   void CheckBox11Enter(fw::Component* sender);
   void CheckBox12Enter(fw::Component* sender);
   void CheckBox13Enter(fw::Component* sender);
-  // Map lists and video-mode menus (Sdimain_maps.cpp).
+  // Map lists and video-mode menus (frm_main_maps.cpp).
   void ComboBox2Change(fw::Component* sender);
   void ComboBox3Change(fw::Component* sender);
   void RadioButton14Click(fw::Component* sender);
@@ -107,10 +109,10 @@ class TfrmMain : public fw::TForm {
   void SaveSettings();
   void RestoreSettings();
   void ReportSkippedSettings();
-  // Enabled states in line with restored values, run once by FormShow (Sdimain_options.cpp).
+  // Enabled states in line with restored values, run once by FormShow (frm_main_options.cpp).
   void ApplyRestoredStates();
-  // Parts of the option rules (Sdimain_options.cpp) and the map and menu handlers
-  // (Sdimain_maps.cpp).
+  // Parts of the option rules (frm_main_options.cpp) and the map and menu handlers
+  // (frm_main_maps.cpp).
   void SetResolutionGroupEnabled(bool enabled);
   void SetGLQuakeGroupEnabled(bool enabled);
   void SetWinQuakeModesEnabled(bool enabled);
@@ -126,3 +128,5 @@ class TfrmMain : public fw::TForm {
 
 // The main window, while it exists.
 extern TfrmMain* frmMain;
+
+}  // namespace gv

@@ -1,15 +1,15 @@
-#include "app/Sdimain.h"
+#include "app/frm_main.h"
 
 #include <algorithm>
 #include <exception>
 #include <iterator>
 
-#include "app/About.h"
-#include "app/SplashFm.h"
+#include "app/about_box.h"
 #include "app/find_component.h"
 #include "app/launch.h"
-#include "controls/IntEdit.h"
-#include "controls/W95Speed.h"
+#include "app/splash.h"
+#include "controls/int_edit.h"
+#include "controls/speed_button.h"
 #include "framework/win32/application.h"
 #include "framework/win32/check_box.h"
 #include "framework/win32/combo_box.h"
@@ -21,7 +21,9 @@
 #include "framework/win32/popup_menu.h"
 #include "framework/win32/radio_button.h"
 #include "framework/win32/timer.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
+
+namespace gv {
 
 TfrmMain* frmMain = nullptr;
 
@@ -227,9 +229,9 @@ void TfrmMain::Extra1Click(fw::Component*) { ShowPageAndSelect("Extra"); }
 
 void TfrmMain::Win95SpeedButton3Click(fw::Component*) {
   gv::LaunchSteps steps;
-  steps.save_ = [this] { SaveSettings(); };
-  steps.close_ = [this] { Close(); };
-  steps.owner_ = Handle();
+  steps.save = [this] { SaveSettings(); };
+  steps.close = [this] { Close(); };
+  steps.owner = Handle();
   gv::Launch(TakeLaunchOptions(), steps);
 }
 
@@ -244,3 +246,5 @@ gv::LaunchOptions TfrmMain::TakeLaunchOptions() const {
   };
   return gv::ReadLaunchOptions(checked, text);
 }
+
+}  // namespace gv

@@ -2,14 +2,16 @@
 // buttons, and the resolution and colour-depth menus of the GLQuake page.
 #include <array>
 
-#include "app/Sdimain.h"
-#include "controls/IntEdit.h"
-#include "controls/W95Speed.h"
+#include "app/frm_main.h"
+#include "controls/int_edit.h"
+#include "controls/speed_button.h"
 #include "framework/win32/combo_box.h"
 #include "framework/win32/edit.h"
 #include "framework/win32/label.h"
 #include "framework/win32/popup_menu.h"
 #include "framework/win32/radio_button.h"
+
+namespace gv {
 
 namespace {
 
@@ -102,3 +104,5 @@ void TfrmMain::N1280x10241Click(fw::Component*) { SetResolution("1280", "1024");
 void TfrmMain::N11Click(fw::Component*) { ui_.bpp->SetText("16"); }
 void TfrmMain::N241Click(fw::Component*) { ui_.bpp->SetText("24"); }
 void TfrmMain::N321Click(fw::Component*) { ui_.bpp->SetText("32"); }
+
+}  // namespace gv

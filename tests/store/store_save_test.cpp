@@ -1,9 +1,9 @@
 // Save: the walk over the window's description text and what reaches the section.
 #include "framework/core/error.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
 #include "tests/store/store_fixture.h"
 
-namespace store_test {
+namespace gv::store_test {
 namespace {
 
 using SaveTest = StoreTest;
@@ -106,4 +106,4 @@ TEST_F(SaveTest, TheRegistryKeepsValuesUnquotedUnderTheDefaultKeyPath) {
 }
 
 }  // namespace
-}  // namespace store_test
+}  // namespace gv::store_test

@@ -7,6 +7,8 @@
 #include "framework/win32/bitmap.h"
 #include "framework/win32/control.h"
 
+namespace gv {
+
 enum TButtonLayout : int { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 extern const fw::EnumType kButtonLayoutType;
 
@@ -77,3 +79,5 @@ class TWin95SpeedButton : public TSpeedButton {
   FW_CLASS()
   using TSpeedButton::TSpeedButton;
 };
+
+}  // namespace gv

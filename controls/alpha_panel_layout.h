@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace gv {
+
 struct AlphaMetrics {
   uint16_t blankXSize = 9;
   uint16_t blankYSize = 9;
@@ -27,3 +29,5 @@ struct AlphaSlot {
 // The buttons of the lines, in order of making. A line that is not empty is a row of
 // ButtonHeight, also when it ends in (or holds only) spaces.
 std::vector<AlphaSlot> LayOutAlphaButtons(const std::vector<std::string>& lines, const AlphaMetrics& m);
+
+}  // namespace gv

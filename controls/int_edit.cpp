@@ -1,4 +1,6 @@
-#include "controls/IntEdit.h"
+#include "controls/int_edit.h"
+
+namespace gv {
 
 const fw::ClassInfo& TIntEdit::StaticClass() {
   static const fw::ClassInfo info = fw::MakeClass<TIntEdit, fw::TEdit>("TIntEdit");
@@ -12,3 +14,5 @@ void TIntEdit::KeyPress(char& key) {
   // Dropped quietly: the filter makes no sound of its own.
   if (!Accepts(key)) key = 0;
 }
+
+}  // namespace gv

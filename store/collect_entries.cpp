@@ -6,7 +6,7 @@
 #include "store/property_entries.h"
 #include "store/store_walk.h"
 
-namespace store {
+namespace gv::store {
 
 namespace {
 
@@ -87,4 +87,4 @@ std::vector<std::string> CollectEntries(fw::Component* owner, const TAutoObjects
   return std::move(collector.entries);
 }
 
-}  // namespace store
+}  // namespace gv::store

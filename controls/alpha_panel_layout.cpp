@@ -1,4 +1,6 @@
-#include "controls/AlphabarLayout.h"
+#include "controls/alpha_panel_layout.h"
+
+namespace gv {
 
 namespace {
 uint16_t Add16(uint16_t a, int32_t b) { return static_cast<uint16_t>(a + static_cast<uint16_t>(b)); }
@@ -26,3 +28,5 @@ std::vector<AlphaSlot> LayOutAlphaButtons(const std::vector<std::string>& lines,
   }
   return slots;
 }
+
+}  // namespace gv

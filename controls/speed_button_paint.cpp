@@ -2,7 +2,9 @@
 // glyph frame and the caption placed by Layout, Margin and Spacing.
 #include <string>
 
-#include "controls/W95Speed.h"
+#include "controls/speed_button.h"
+
+namespace gv {
 
 namespace {
 
@@ -121,3 +123,5 @@ void TSpeedButton::PaintContents(HDC dc, Look look, int offset) {
   }
   SelectObject(dc, oldFont);
 }
+
+}  // namespace gv

@@ -7,7 +7,7 @@
 #include "store/section_lines.h"
 #include "store/store_walk.h"
 
-namespace store {
+namespace gv::store {
 
 namespace {
 
@@ -94,4 +94,4 @@ std::vector<SkippedEntry> ApplyEntries(fw::Component* window, const fw::Componen
   return applier.Skipped();
 }
 
-}  // namespace store
+}  // namespace gv::store

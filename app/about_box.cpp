@@ -1,4 +1,6 @@
-#include "app/About.h"
+#include "app/about_box.h"
+
+namespace gv {
 
 TAboutBox* AboutBox = nullptr;
 
@@ -12,3 +14,5 @@ TAboutBox::TAboutBox(fw::Component* owner) : fw::TForm(owner) { AboutBox = this;
 TAboutBox::~TAboutBox() {
   if (AboutBox == this) AboutBox = nullptr;
 }
+
+}  // namespace gv

@@ -4,6 +4,8 @@
 
 #include "framework/win32/form.h"
 
+namespace gv {
+
 class TAboutBox : public fw::TForm {
  public:
   FW_CLASS()
@@ -14,3 +16,5 @@ class TAboutBox : public fw::TForm {
 
 // The About box while it exists.
 extern TAboutBox* AboutBox;
+
+}  // namespace gv

@@ -9,7 +9,7 @@
 #include "store/ini_section.h"
 #include "store/section_binary_rows.h"
 
-namespace store {
+namespace gv::store {
 
 class BinaryRowsFile : public BinaryRows {
  public:
@@ -24,4 +24,4 @@ class BinaryRowsFile : public BinaryRows {
   SectionBinaryRows rows_;
 };
 
-}  // namespace store
+}  // namespace gv::store

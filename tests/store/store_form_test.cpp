@@ -10,12 +10,12 @@
 #include "framework/core/desc_writer.h"
 #include "framework/win32/application.h"
 #include "framework/win32/form.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
 #include "tests/store/store_test_components.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/message_box.h"
 
-namespace store_test {
+namespace gv::store_test {
 namespace {
 
 class TStoreTestForm : public fw::TForm {
@@ -40,7 +40,7 @@ class StoreFormTest : public ::testing::Test {
   void SetUp() override {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    dir_ = std::string(temp) + "gorvale_aprstore_" + std::to_string(GetCurrentProcessId());
+    dir_ = std::string(temp) + "gorvale_store_form_" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(dir_.c_str(), nullptr);
     ini_ = dir_ + "\\Zelt settings.ini";
   }
@@ -171,4 +171,4 @@ TEST_F(StoreFormTest, ADamagedSettingsFileCostsOnlyItsBadEntriesAndTheNextSaveHe
 }
 
 }  // namespace
-}  // namespace store_test
+}  // namespace gv::store_test

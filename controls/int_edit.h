@@ -5,6 +5,8 @@
 
 #include "framework/win32/edit.h"
 
+namespace gv {
+
 class TIntEdit : public fw::TEdit {
  public:
   FW_CLASS()
@@ -16,3 +18,5 @@ class TIntEdit : public fw::TEdit {
  protected:
   void KeyPress(char& key) override;
 };
+
+}  // namespace gv

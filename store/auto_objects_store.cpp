@@ -1,9 +1,11 @@
-#include "store/auto_objects.h"
+#include "store/auto_objects_store.h"
 
 #include <vector>
 
 #include "framework/core/property_builders.h"
-#include "store/aprstore.h"
+#include "store/auto_properties_store.h"
+
+namespace gv {
 
 const fw::ClassInfo& TAutoObjectStore::StaticClass() {
   static const fw::PropInfo kProps[] = {
@@ -27,15 +29,15 @@ void TAutoObjectStore::SetComponent(fw::Component* component) {
   TAutoPropertiesStore* store = Store();
   if (component != component_) {
     component_ = component;
-    if (!component || !store || !store->IsLoading()) stored_prop_.Clear();
+    if (!component || !store || !store->IsLoading()) storedProp_.Clear();
   }
-  if (component_ && store && component_ == store->Owner()) is_form_ = true;
+  if (component_ && store && component_ == store->Owner()) isForm_ = true;
 }
 
 void TAutoObjectStore::SetIsForm(bool is_form) {
   TAutoPropertiesStore* store = Store();
   if (!store || !store->IsLoading()) return;
-  is_form_ = is_form;
+  isForm_ = is_form;
   if (is_form) SetComponent(store->Owner());
 }
 
@@ -69,3 +71,5 @@ void TAutoObjectsStore::Assign(const TAutoObjectsStore& source) {
 std::unique_ptr<fw::TCollectionItem> TAutoObjectsStore::NewItem() {
   return std::make_unique<TAutoObjectStore>(this);
 }
+
+}  // namespace gv

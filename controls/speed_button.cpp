@@ -1,7 +1,9 @@
-#include "controls/W95Speed.h"
+#include "controls/speed_button.h"
 
 #include "framework/core/property_builders.h"
 #include "framework/win32/win_control.h"
+
+namespace gv {
 
 namespace {
 const char* const kLayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"};
@@ -195,3 +197,5 @@ void TSpeedButton::MouseUp(fw::MouseButton button, int x, int y) {
   Invalidate();
   if (inside && Enabled()) Click();
 }
+
+}  // namespace gv

@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "controls/AlphabarLayout.h"
-#include "controls/W95Speed.h"
+#include "controls/alpha_panel_layout.h"
+#include "controls/speed_button.h"
 #include "framework/core/string_list.h"
 #include "framework/win32/font.h"
 #include "framework/win32/panel.h"
+
+namespace gv {
 
 class TAlphaPanel : public fw::TCustomPanel {
  public:
@@ -89,3 +91,5 @@ class TAlphaPanel : public fw::TCustomPanel {
   fw::TFont buttonFont_;
   TSpeedButton* lastButton_ = nullptr;
 };
+
+}  // namespace gv

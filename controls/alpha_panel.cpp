@@ -1,5 +1,7 @@
-#include "controls/Alphabar.h"
+#include "controls/alpha_panel.h"
 #include "framework/core/property_builders.h"
+
+namespace gv {
 
 const fw::ClassInfo& TAlphaPanel::StaticClass() {
   using fw::TControl;
@@ -202,3 +204,5 @@ void TAlphaPanel::Notification(fw::Component* component, fw::Operation operation
   if (operation == fw::Operation::Remove && component == lastButton_) lastButton_ = nullptr;
   TCustomPanel::Notification(component, operation);
 }
+
+}  // namespace gv
