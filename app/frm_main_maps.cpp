@@ -5,11 +5,11 @@
 #include "app/frm_main.h"
 #include "controls/int_edit.h"
 #include "controls/speed_button.h"
-#include "framework/win32/combo_box.h"
-#include "framework/win32/edit.h"
-#include "framework/win32/label.h"
-#include "framework/win32/popup_menu.h"
-#include "framework/win32/radio_button.h"
+#include "framework/stdctrls/combo_box.h"
+#include "framework/stdctrls/edit.h"
+#include "framework/stdctrls/label.h"
+#include "framework/stdctrls/popup_menu.h"
+#include "framework/stdctrls/radio_button.h"
 
 namespace gv {
 

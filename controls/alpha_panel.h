@@ -11,8 +11,8 @@
 #include "controls/alpha_panel_layout.h"
 #include "controls/speed_button.h"
 #include "framework/core/string_list.h"
+#include "framework/stdctrls/panel.h"
 #include "framework/win32/font.h"
-#include "framework/win32/panel.h"
 
 namespace gv {
 

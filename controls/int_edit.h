@@ -3,7 +3,7 @@
 // the settings or pasted is not filtered.
 #pragma once
 
-#include "framework/win32/edit.h"
+#include "framework/stdctrls/edit.h"
 
 namespace gv {
 

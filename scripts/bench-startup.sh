@@ -16,9 +16,9 @@ trap wine_session_end EXIT
 wine_session_begin "$build/win32"
 # Each program runs from a scratch folder, as a user would start it.
 scratch=$(mktemp -d)
-cp "$build/win32/product/app/Gorvale.exe" "$build/win32/tests/bench/bare_window.exe" \
-  "$build/win32/tests/bench/bare_two_windows.exe" "$scratch/"
-wine "$build/win32/tests/bench/startup_bench.exe" --runs "$runs" "${@:2}" \
+cp "$build/win32/product/app/Gorvale.exe" "$build/win32/tools/bench/bare_window.exe" \
+  "$build/win32/tools/bench/bare_two_windows.exe" "$scratch/"
+wine "$build/win32/tools/bench/startup_bench.exe" --runs "$runs" "${@:2}" \
   "$(winepath -w "$scratch/Gorvale.exe")" "$(winepath -w "$scratch/bare_window.exe")" \
   "$(winepath -w "$scratch/bare_two_windows.exe")"
 rm -rf "$scratch"

@@ -4,6 +4,11 @@
 // subclassed into the same path, and their parent reflects WM_COMMAND back to them. A control's
 // window is made with its parent's if the control is visible, else when it is first shown or
 // its Handle() is asked for: the pages a notebook does not show cost nothing at start-up.
+//
+// The class is implemented by concern: win_control.cpp (the object, its children and painting),
+// window_procedure.cpp (the procedure, subclassing, making the window), child_layout.cpp
+// (z-order and aligned children), tab_order.cpp (tab order and focus), mouse_routing.cpp (mouse
+// input to graphic children, pop-up menus).
 #pragma once
 
 #include <windows.h>

@@ -10,9 +10,9 @@
 
 #include "app/about_box.h"
 #include "app/splash.h"
+#include "framework/stdctrls/notebook.h"
 #include "framework/win32/application.h"
 #include "framework/win32/hint_tracker.h"
-#include "framework/win32/notebook.h"
 #include "tests/app/main_window_host.h"
 #include "tests/support/input.h"
 #include "tests/support/message_loop.h"

@@ -6,9 +6,9 @@
 
 #include "app/about_box.h"
 #include "controls/register_controls.h"
+#include "framework/stdctrls/notebook.h"
 #include "framework/win32/application.h"
 #include "framework/win32/framework_setup.h"
-#include "framework/win32/notebook.h"
 #include "store/auto_properties_store.h"
 #include "tests/support/message_loop.h"
 #include "tests/support/window_info.h"

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "controls/speed_button.h"
-#include "framework/win32/combo_box.h"
-#include "framework/win32/label.h"
-#include "framework/win32/notebook.h"
-#include "framework/win32/panel.h"
+#include "framework/stdctrls/combo_box.h"
+#include "framework/stdctrls/label.h"
+#include "framework/stdctrls/notebook.h"
+#include "framework/stdctrls/panel.h"
 #include "tests/app/main_window_host.h"
 #include "tests/support/form_outline.h"
 #include "tests/support/window_info.h"

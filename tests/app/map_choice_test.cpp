@@ -9,11 +9,11 @@
 #include <thread>
 
 #include "app/batch_line.h"
-#include "framework/win32/check_box.h"
-#include "framework/win32/combo_box.h"
-#include "framework/win32/notebook.h"
-#include "framework/win32/popup_menu.h"
-#include "framework/win32/radio_button.h"
+#include "framework/stdctrls/check_box.h"
+#include "framework/stdctrls/combo_box.h"
+#include "framework/stdctrls/notebook.h"
+#include "framework/stdctrls/popup_menu.h"
+#include "framework/stdctrls/radio_button.h"
 #include "tests/app/main_window_host.h"
 #include "tests/support/input.h"
 #include "tests/support/message_loop.h"

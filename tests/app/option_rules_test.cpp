@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/batch_line.h"
-#include "framework/win32/check_box.h"
-#include "framework/win32/notebook.h"
+#include "framework/stdctrls/check_box.h"
+#include "framework/stdctrls/notebook.h"
 #include "store/auto_properties_store.h"
 #include "tests/app/main_window_host.h"
 #include "tests/support/input.h"

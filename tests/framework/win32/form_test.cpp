@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "framework/core/error.h"
+#include "framework/stdctrls/label.h"
 #include "framework/win32/application.h"
-#include "framework/win32/label.h"
 #include "tests/framework/win32/test_controls.h"
 #include "tests/support/message_loop.h"
 

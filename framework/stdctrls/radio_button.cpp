@@ -1,4 +1,4 @@
-#include "framework/win32/radio_button.h"
+#include "framework/stdctrls/radio_button.h"
 #include "framework/core/property_builders.h"
 
 #include <vector>

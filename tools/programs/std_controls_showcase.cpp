@@ -7,17 +7,17 @@
 #include <iterator>
 #include <string>
 
-#include "framework/win32/bevel.h"
-#include "framework/win32/bit_btn.h"
-#include "framework/win32/check_box.h"
-#include "framework/win32/combo_box.h"
-#include "framework/win32/edit.h"
-#include "framework/win32/image.h"
-#include "framework/win32/label.h"
-#include "framework/win32/notebook.h"
-#include "framework/win32/panel.h"
-#include "framework/win32/radio_button.h"
-#include "std_test_window.h"
+#include "framework/stdctrls/bevel.h"
+#include "framework/stdctrls/bit_btn.h"
+#include "framework/stdctrls/check_box.h"
+#include "framework/stdctrls/combo_box.h"
+#include "framework/stdctrls/edit.h"
+#include "framework/stdctrls/image.h"
+#include "framework/stdctrls/label.h"
+#include "framework/stdctrls/notebook.h"
+#include "framework/stdctrls/panel.h"
+#include "framework/stdctrls/radio_button.h"
+#include "tests/framework/stdctrls/std_test_window.h"
 #include "tests/support/message_loop.h"
 
 namespace {

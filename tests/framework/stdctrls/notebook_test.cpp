@@ -2,11 +2,11 @@
 // into the new page when it was inside the notebook.
 #include <gtest/gtest.h>
 
-#include "framework/win32/check_box.h"
-#include "framework/win32/edit.h"
-#include "framework/win32/notebook.h"
-#include "framework/win32/panel.h"
-#include "framework/win32/radio_button.h"
+#include "framework/stdctrls/check_box.h"
+#include "framework/stdctrls/edit.h"
+#include "framework/stdctrls/notebook.h"
+#include "framework/stdctrls/panel.h"
+#include "framework/stdctrls/radio_button.h"
 #include "std_test_window.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // OnClick then OnChange, typing in the field raises OnChange; the list follows Items.
 #include <gtest/gtest.h>
 
-#include "framework/win32/combo_box.h"
+#include "framework/stdctrls/combo_box.h"
 #include "std_test_window.h"
 #include "tests/support/message_loop.h"
 

@@ -1,4 +1,4 @@
-#include "framework/win32/edit.h"
+#include "framework/stdctrls/edit.h"
 #include "framework/core/property_builders.h"
 
 #include <vector>

@@ -1,4 +1,4 @@
-#include "framework/win32/check_box.h"
+#include "framework/stdctrls/check_box.h"
 #include "framework/core/property_builders.h"
 
 namespace fw {

@@ -4,8 +4,8 @@
 
 #include <cctype>
 
-#include "framework/win32/edit.h"
-#include "framework/win32/panel.h"
+#include "framework/stdctrls/edit.h"
+#include "framework/stdctrls/panel.h"
 #include "std_test_window.h"
 #include "tests/support/message_loop.h"
 

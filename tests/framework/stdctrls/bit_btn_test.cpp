@@ -2,8 +2,8 @@
 // hands the result to the form before OnClick, Enter on the default button, and the drawing.
 #include <gtest/gtest.h>
 
-#include "framework/win32/bit_btn.h"
-#include "framework/win32/edit.h"
+#include "framework/stdctrls/bit_btn.h"
+#include "framework/stdctrls/edit.h"
 #include "framework/win32/form.h"
 #include "std_test_window.h"
 #include "tests/support/message_loop.h"

@@ -18,6 +18,6 @@ if [ ! -f "$WINEPREFIX/.gorvale-unmanaged" ]; then
   touch "$WINEPREFIX/.gorvale-unmanaged"
 fi
 rm -f "$out"/*.bmp "$out"/*.png
-wine "$build/win32/tests/app/window_shots.exe" "$(winepath -w "$out")"
+wine "$build/win32/tools/window_shots.exe" "$(winepath -w "$out")"
 for f in "$out"/*.bmp; do convert "$f" "${f%.bmp}.png" && rm "$f"; done
 ls "$out"/*.png

@@ -1,4 +1,4 @@
-#include "framework/win32/image.h"
+#include "framework/stdctrls/image.h"
 #include "framework/core/property_builders.h"
 
 namespace fw {

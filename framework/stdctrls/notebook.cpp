@@ -1,4 +1,4 @@
-#include "framework/win32/notebook.h"
+#include "framework/stdctrls/notebook.h"
 
 #include "framework/core/property_builders.h"
 #include "framework/core/text_util.h"

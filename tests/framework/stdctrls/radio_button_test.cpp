@@ -2,8 +2,8 @@
 // raised by becoming checked alone, the tab stop on the checked button.
 #include <gtest/gtest.h>
 
-#include "framework/win32/panel.h"
-#include "framework/win32/radio_button.h"
+#include "framework/stdctrls/panel.h"
+#include "framework/stdctrls/radio_button.h"
 #include "std_test_window.h"
 #include "tests/support/message_loop.h"
 

@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "framework/win32/bevel.h"
-#include "framework/win32/image.h"
-#include "framework/win32/label.h"
-#include "framework/win32/panel.h"
+#include "framework/stdctrls/bevel.h"
+#include "framework/stdctrls/image.h"
+#include "framework/stdctrls/label.h"
+#include "framework/stdctrls/panel.h"
 #include "std_test_window.h"
 #include "tests/support/canvas.h"
 

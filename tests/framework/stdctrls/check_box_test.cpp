@@ -4,7 +4,7 @@
 
 #include "framework/core/component_reader.h"
 #include "framework/core/desc_parser.h"
-#include "framework/win32/check_box.h"
+#include "framework/stdctrls/check_box.h"
 #include "std_test_window.h"
 #include "tests/support/message_loop.h"
 

@@ -1,4 +1,4 @@
-#include "framework/win32/combo_box.h"
+#include "framework/stdctrls/combo_box.h"
 
 #include <algorithm>
 

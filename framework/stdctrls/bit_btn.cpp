@@ -1,4 +1,4 @@
-#include "framework/win32/bit_btn.h"
+#include "framework/stdctrls/bit_btn.h"
 
 #include <string>
 

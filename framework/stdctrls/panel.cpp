@@ -1,4 +1,4 @@
-#include "framework/win32/panel.h"
+#include "framework/stdctrls/panel.h"
 
 #include "framework/core/property_builders.h"
 #include "framework/win32/draw3d.h"
