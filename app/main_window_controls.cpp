@@ -40,21 +40,7 @@ constexpr Row Control(const char* name) {
 }
 
 const Row kRows[] = {
-    // General page.
-    Control<&C::skill>("IntEdit1"),
-    Control<&C::playerName>("Edit1"),
-    Control<&C::shirt>("IntEdit2"),
-    Control<&C::trousers>("IntEdit3"),
-    Control<&C::noCdAudio>("CheckBox6"),
-    Control<&C::noJoystick>("CheckBox7"),
-    Control<&C::noSound>("CheckBox8"),
-    Control<&C::noVesa>("CheckBox9"),
     // Multiplayer page.
-    Control<&C::deathmatch>("RadioButton1"),
-    Control<&C::cooperative>("RadioButton2"),
-    Control<&C::gameModeValue>("IntEdit4"),
-    Control<&C::listenServer>("RadioButton3"),
-    Control<&C::dedicatedServer>("RadioButton4"),
     Control<&C::maxPlayersOn>("CheckBox4"),
     Control<&C::maxPlayers>("IntEdit8"),
     Control<&C::teamplayOn>("CheckBox1"),
@@ -63,7 +49,6 @@ const Row kRows[] = {
     Control<&C::timelimit>("IntEdit6"),
     Control<&C::fraglimitOn>("CheckBox3"),
     Control<&C::fraglimit>("IntEdit7"),
-    Control<&C::noExit>("CheckBox5"),
     // Map page.
     Control<&C::baseMapsOn>("RadioButton14"),
     Control<&C::baseMaps>("ComboBox2"),
@@ -111,8 +96,6 @@ const Row kRows[] = {
     Control<&C::modeFastsnd>("RadioButton11"),
     Control<&C::modeSafe>("RadioButton12"),
     Control<&C::modeVerysafe>("RadioButton13"),
-    // Extra page.
-    Control<&C::extra>("editExtra"),
     // The window around the pages.
     Control<&C::pageSelector>("ComboBox1"),
     Control<&C::pages>("Notebook1"),

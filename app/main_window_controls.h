@@ -1,6 +1,7 @@
-// The main window's controls by what they are for. Each is named once, in the table of
-// main_window_controls.cpp from component name to member; the option rules and the map
-// handlers go through these members. (What the run button reads is named in launch_options.cpp.)
+// The main window's controls that its handlers work on, by what they are for. Each is named
+// once, in the table of main_window_controls.cpp from component name to member; the option
+// rules and the map handlers go through these members. (What the run button reads is named in
+// launch_options.cpp.)
 #pragma once
 
 namespace fw {
@@ -22,21 +23,7 @@ class TIntEdit;
 class TWin95SpeedButton;
 
 struct MainWindowControls {
-  // General page.
-  TIntEdit* skill = nullptr;
-  fw::TEdit* playerName = nullptr;
-  TIntEdit* shirt = nullptr;
-  TIntEdit* trousers = nullptr;
-  fw::TCheckBox* noCdAudio = nullptr;
-  fw::TCheckBox* noJoystick = nullptr;
-  fw::TCheckBox* noSound = nullptr;
-  fw::TCheckBox* noVesa = nullptr;
   // Multiplayer page.
-  fw::TRadioButton* deathmatch = nullptr;
-  fw::TRadioButton* cooperative = nullptr;
-  TIntEdit* gameModeValue = nullptr;
-  fw::TRadioButton* listenServer = nullptr;
-  fw::TRadioButton* dedicatedServer = nullptr;
   fw::TCheckBox* maxPlayersOn = nullptr;
   TIntEdit* maxPlayers = nullptr;
   fw::TCheckBox* teamplayOn = nullptr;
@@ -45,7 +32,6 @@ struct MainWindowControls {
   TIntEdit* timelimit = nullptr;
   fw::TCheckBox* fraglimitOn = nullptr;
   TIntEdit* fraglimit = nullptr;
-  fw::TCheckBox* noExit = nullptr;
   // Map page.
   fw::TRadioButton* baseMapsOn = nullptr;
   fw::TComboBox* baseMaps = nullptr;
@@ -93,8 +79,6 @@ struct MainWindowControls {
   fw::TRadioButton* modeFastsnd = nullptr;
   fw::TRadioButton* modeSafe = nullptr;
   fw::TRadioButton* modeVerysafe = nullptr;
-  // Extra page.
-  fw::TEdit* extra = nullptr;
   // The window around the pages.
   fw::TComboBox* pageSelector = nullptr;
   fw::TNotebook* pages = nullptr;
