@@ -103,7 +103,6 @@ void Component::Insert(Component* component) {
   IndexName(component);
   ++ownedChanges_;
   component->owner_ = this;
-  Notification(component, Operation::Insert);
 }
 
 void Component::Remove(Component* component) {

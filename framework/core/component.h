@@ -11,7 +11,10 @@
 
 namespace fw {
 
-enum class Operation { Insert, Remove };
+// What a component is told of another of its owner's. Only removals are told: nothing needs to
+// hear of an insertion, and telling every owned component of each new one made reading a
+// window cost the square of its components.
+enum class Operation { Remove };
 
 class Component : public Persistent {
  public:
@@ -40,7 +43,7 @@ class Component : public Persistent {
   virtual void Loaded() { state_ &= ~kLoading; }
 
   // Sent to the owner, and from it to every owned component, when a component of the owner is
-  // inserted or removed. Overrides call the base to pass it on.
+  // removed. Overrides call the base to pass it on.
   virtual void Notification(Component* component, Operation operation);
 
   // How components nest in description text. The loader hands a child object's enclosing

@@ -4,6 +4,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/core/collection.h"
@@ -24,7 +25,8 @@ class Reader {
   // Without a skip handler the first error propagates.
   explicit Reader(Component* root, const SkipHandler* skipped = nullptr) : root_(root), skipped_(skipped) {}
 
-  void ReadObject(Component* component, const desc::Object& object);
+  // Reads the object and lets go of its properties and children as soon as they are read.
+  void ReadObject(Component* component, desc::Object& object);
   void ReadProperty(Persistent* target, const desc::Property& property);
   // ReadProperty, or with a skip handler: a property that fails is handed to it and left.
   void ReadOrSkip(Persistent* target, const desc::Property& property);
@@ -39,10 +41,11 @@ class Reader {
   struct Pending {
     Persistent* target;
     const PropInfo* prop;
-    const desc::Property* source;
+    std::string name;
+    const desc::Property* source;  // for the skip handler, whose callers keep their properties
   };
 
-  void ReadChild(Component* parent, const desc::Object& object);
+  void ReadChild(Component* parent, desc::Object& object);
   void Assign(Persistent* target, const PropInfo& prop, const desc::Property& source);
   void Bind(const Pending& pending) const;
   int64_t Ordinal(const PropInfo& prop, const Value& value) const;
@@ -54,12 +57,14 @@ class Reader {
   std::vector<Component*> loaded_;
 };
 
-void Reader::ReadObject(Component* component, const desc::Object& object) {
+void Reader::ReadObject(Component* component, desc::Object& object) {
   for (const desc::Property& p : object.props) ReadProperty(component, p);
-  for (const desc::Object& child : object.children) ReadChild(component, child);
+  std::vector<desc::Property>().swap(object.props);
+  for (desc::Object& child : object.children) ReadChild(component, child);
+  std::vector<desc::Object>().swap(object.children);
 }
 
-void Reader::ReadChild(Component* parent, const desc::Object& object) {
+void Reader::ReadChild(Component* parent, desc::Object& object) {
   Component* owner = parent->ChildOwner();
   if (!owner) owner = root_;
   Component* child = owner->FindComponent(object.name);
@@ -179,7 +184,7 @@ void Reader::Assign(Persistent* target, const PropInfo& prop, const desc::Proper
     case PropKind::Component:
     case PropKind::Event:
       if (value.type != Value::Type::Ident) InvalidValue();
-      pending_.push_back({target, &prop, &source});
+      pending_.push_back({target, &prop, value.text, &source});
       return;
     case PropKind::Object:
       InvalidValue();
@@ -194,9 +199,8 @@ Component* Reader::FindReference(const std::string& name) const {
 }
 
 void Reader::Bind(const Pending& p) const {
-  const std::string& name = p.source->value.text;
-  if (p.prop->kind == PropKind::Component) return p.prop->Ref().set(p.target, FindReference(name));
-  const MethodInfo* method = root_->Class().FindMethod(name);
+  if (p.prop->kind == PropKind::Component) return p.prop->Ref().set(p.target, FindReference(p.name));
+  const MethodInfo* method = root_->Class().FindMethod(p.name);
   if (!method) InvalidValue();
   Component* root = root_;
   auto call = method->call;
@@ -228,7 +232,7 @@ void Reader::CallLoaded() {
 
 }  // namespace
 
-void ReadRoot(Component* root, const desc::Object& tree) {
+void ReadRoot(Component* root, desc::Object tree) {
   if (!SameText(root->Class().name, tree.className)) throw Error("Class " + tree.className + " not found");
   Reader reader(root);
   reader.Track(root);
@@ -238,13 +242,13 @@ void ReadRoot(Component* root, const desc::Object& tree) {
   reader.CallLoaded();
 }
 
-Component* CreateRoot(const desc::Object& tree, Component* owner) {
+Component* CreateRoot(desc::Object tree, Component* owner) {
   const ClassInfo* cls = FindClass(tree.className);
   if (!cls || !cls->create) throw Error("Class " + tree.className + " not found");
   std::unique_ptr<Persistent> made(cls->create(owner));
   auto* root = dynamic_cast<Component*>(made.get());
   if (!root) throw Error("Class " + tree.className + " not found");
-  ReadRoot(root, tree);
+  ReadRoot(root, std::move(tree));
   made.release();
   return root;
 }

@@ -15,11 +15,12 @@ namespace fw {
 // properties, creates every child object by its class name (nested under its enclosing
 // component), then binds component references and event names and calls Loaded on root and
 // every component read. Errors: "Property does not exist", "Invalid property value", an
-// unknown class.
-void ReadRoot(Component* root, const desc::Object& tree);
+// unknown class. The tree is let go of object by object as it is read, so that the components
+// made take the memory its values held rather than add to it.
+void ReadRoot(Component* root, desc::Object tree);
 
 // Creates a new root of the tree's class, owned by owner, and reads the tree into it.
-Component* CreateRoot(const desc::Object& tree, Component* owner);
+Component* CreateRoot(desc::Object tree, Component* owner);
 
 // Told of a property that could not be assigned, with the reason; the property is left as it was.
 using SkipHandler = std::function<void(const desc::Property& property, const Error& error)>;
