@@ -1,7 +1,5 @@
 #include "app/splash.h"
 
-#include <iterator>
-
 #include "app/frm_main.h"
 #include "framework/win32/application.h"
 

@@ -41,7 +41,6 @@ class TAutoPropertiesStore : public fw::Component {
 
   TAutoObjectsStore* Items() { return &items_; }
   const TAutoObjectsStore* Items() const { return &items_; }
-  void SetItems(const TAutoObjectsStore& items) { items_.Assign(items); }
 
   // Fired with the store as sender.
   fw::Method onAfterRestore;

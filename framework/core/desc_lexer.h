@@ -26,7 +26,6 @@ class Lexer {
 
   // Reads the next token; throws ParseError for a malformed string, number or binary block.
   Token Next();
-  int Line() const { return line_; }
 
  private:
   void SkipBlanks();

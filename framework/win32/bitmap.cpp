@@ -84,8 +84,6 @@ bool TBitmap::Empty() const { return !IsRle8() && Image().Empty(); }
 
 uint32_t TBitmap::TransparentColor() const { return Empty() ? 0 : image_.At(0, image_.height - 1); }
 
-void TBitmap::Draw(HDC dc, int x, int y) const { StretchDraw(dc, RECT{x, y, x + Width(), y + Height()}); }
-
 void TBitmap::StretchDraw(HDC dc, const RECT& dest) const {
   if (IsRle8()) {
     DrawRle8(dc, dest);

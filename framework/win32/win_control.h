@@ -78,7 +78,6 @@ class TWinControl : public TControl {
   virtual void FocusChanged(TWinControl* control);
   void Loaded() override;
 
-  void SetBounds(int left, int top, int width, int height) override;
   void AlignControls();
   void Invalidate() override;
   void GetChildren(std::vector<Component*>& children, Component* root) const override;
