@@ -36,8 +36,7 @@ void TCheckBox::CreateParamsFor(CreateParams& params) {
 void TCheckBox::WindowCreated() { SendMessageA(HandleIfAllocated(), BM_SETCHECK, state_, 0); }
 
 void TCheckBox::SetState(TCheckBoxState state) {
-  if (state == state_) return;
-  state_ = state;
+  if (!SetField(state_, state)) return;
   if (HWND hwnd = HandleIfAllocated()) SendMessageA(hwnd, BM_SETCHECK, state_, 0);
   Click();
 }

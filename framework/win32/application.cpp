@@ -73,11 +73,6 @@ void TApplication::Run() {
   terminated_ = false;  // the loop is over; a later Run starts afresh
 }
 
-void TApplication::ProcessMessages() {
-  while (ProcessMessage()) {
-  }
-}
-
 void TApplication::HandleMessage() {
   if (ProcessMessage()) return;
   Idle();
@@ -121,9 +116,7 @@ void TApplication::Idle() {
 }
 
 void TApplication::SetHint(const std::string& hint) {
-  if (hint == hint_) return;
-  hint_ = hint;
-  onHint(this);
+  if (SetField(hint_, hint)) onHint(this);
 }
 
 void TApplication::HandleException(const std::exception& error) {
@@ -146,8 +139,7 @@ HCURSOR StandardCursor(int cursor) {
 HCURSOR TApplication::CursorHandle() const { return StandardCursor(cursor_); }
 
 void TApplication::SetCursor(TCursor cursor) {
-  if (cursor == cursor_) return;
-  cursor_ = cursor;
+  if (!SetField(cursor_, cursor)) return;
   // Let the window under the pointer choose its pointer again now.
   POINT p;
   if (!GetCursorPos(&p)) return;

@@ -52,8 +52,7 @@ const ClassInfo& TBitmap::StaticClass() {
 TBitmap::~TBitmap() { FreeGdiObjects(); }
 
 void TBitmap::SetData(const std::string& data) {
-  if (data == data_) return;
-  data_ = data;
+  if (!SetField(data_, data)) return;
   image_ = BmpImage();
   decoded_ = false;
   rle8_ = Rle8::Unknown;

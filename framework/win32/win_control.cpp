@@ -1,6 +1,7 @@
 #include "framework/win32/win_control.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/core/property_builders.h"
 
@@ -42,12 +43,28 @@ TWinControl* TWinControl::FromHandle(HWND hwnd) {
   return hwnd ? reinterpret_cast<TWinControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)) : nullptr;
 }
 
+TWinControl* TWinControl::ControlOfWindow(HWND hwnd) {
+  while (hwnd) {
+    if (TWinControl* control = FromHandle(hwnd)) return control;
+    if (!(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) return nullptr;
+    hwnd = GetParent(hwnd);
+  }
+  return nullptr;
+}
+
 HWND TWinControl::Handle() {
   if (!handle_ && !IsDestroying()) {
     if (Parent()) Parent()->Handle();
     if (!handle_) CreateWnd();
   }
   return handle_;
+}
+
+std::string TWinControl::WindowText() const {
+  if (!handle_) return TControl::Text();
+  std::vector<char> buffer(GetWindowTextLengthA(handle_) + 1);
+  int length = GetWindowTextA(handle_, buffer.data(), static_cast<int>(buffer.size()));
+  return std::string(buffer.data(), length > 0 ? length : 0);
 }
 
 void TWinControl::CreateParamsFor(CreateParams& params) {
