@@ -43,10 +43,7 @@ void TApplication::ReadForm(TForm* form, std::string_view text) {
 }
 
 TForm* TApplication::AddForm(std::unique_ptr<TForm> form, std::optional<std::string_view> text) {
-  if (text)
-    ReadForm(form.get(), *text);
-  else
-    ReadForm(form.get());
+  ReadForm(form.get(), text ? *text : ResourceText(form->Class().name));
   if (!mainForm_) mainForm_ = form.get();
   return form.release();
 }
