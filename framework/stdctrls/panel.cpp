@@ -82,19 +82,6 @@ void TCustomPanel::AdoptParentLook() {
 
 void TCustomPanel::SetBorderWidth(int width) { SetAndInvalidate(borderWidth_, std::max(width, 0)); }
 
-int TCustomPanel::FrameWidth() const {
-  return BorderLineWidth() + borderWidth_ + (bevelOuter_ != bvNone ? bevelWidth_ : 0) +
-         (bevelInner_ != bvNone ? bevelWidth_ : 0);
-}
-
-RECT TCustomPanel::InnerRect() const {
-  RECT r{0, 0, Width(), Height()};
-  InflateRect(&r, -FrameWidth(), -FrameWidth());
-  if (r.right < r.left) r.right = r.left;
-  if (r.bottom < r.top) r.bottom = r.top;
-  return r;
-}
-
 void TCustomPanel::SetName(const std::string& name) {
   bool follow = captionFollowsName_ && !IsLoading() && Caption() == Name();
   TWinControl::SetName(name);
