@@ -28,6 +28,13 @@ class Lexer {
   Token Next();
 
  private:
+  // A token of the kind that starts on the current line.
+  Token Begin(Token::Kind kind) const {
+    Token t;
+    t.kind = kind;
+    t.line = line_;
+    return t;
+  }
   void SkipBlanks();
   Token ReadIdent();
   Token ReadNumber();

@@ -150,19 +150,15 @@ class Parser {
         ParseString(v);
         return v;
       case Token::Kind::Char:
-        if (IsChar('[')) {
+        if (IsChar('['))
           ParseSet(v);
-          return v;
-        }
-        if (IsChar('(')) {
+        else if (IsChar('('))
           ParseList(v);
-          return v;
-        }
-        if (IsChar('<')) {
+        else if (IsChar('<'))
           ParseCollection(v);
-          return v;
-        }
-        Fail("Invalid property value");
+        else
+          Fail("Invalid property value");
+        return v;
       case Token::Kind::End:
         Fail("Invalid property value");
     }
