@@ -91,10 +91,8 @@ void TAlphaPanel::Rebuild() {
 
 void TAlphaPanel::LinesChanged() {
   if (IsLoading()) return;  // keeps the ActiveButton read from the text
-  DestroyButtons();
-  CreateButtons();
   active_ = 0;
-  UpdateButtons();
+  Rebuild();
   ValueChange();
 }
 

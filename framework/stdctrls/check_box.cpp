@@ -42,17 +42,10 @@ void TCheckBox::SetState(TCheckBoxState state) {
 }
 
 void TCheckBox::Toggle() {
-  switch (state_) {
-    case cbUnchecked:
-      SetState(allowGrayed_ ? cbGrayed : cbChecked);
-      break;
-    case cbChecked:
-      SetState(cbUnchecked);
-      break;
-    case cbGrayed:
-      SetState(cbChecked);
-      break;
-  }
+  if (state_ == cbChecked)
+    SetState(cbUnchecked);
+  else
+    SetState(state_ == cbUnchecked && allowGrayed_ ? cbGrayed : cbChecked);
 }
 
 bool TCheckBox::Notify(UINT code, LRESULT& result) {

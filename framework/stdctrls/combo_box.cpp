@@ -98,12 +98,6 @@ void TComboBox::BoundsChanged() {
   if (HWND hwnd = HandleIfAllocated()) MoveWindow(hwnd, Left(), Top(), Width(), WindowHeight(), TRUE);
 }
 
-void TComboBox::Recreate() {
-  if (!HandleAllocated()) return;
-  DestroyWnd();
-  CreateWnd();
-}
-
 void TComboBox::SetCtl3D(bool ctl3D) { SetAndInvalidate(ctl3D_, ctl3D); }
 
 void TComboBox::SetItemHeight(int height) {
@@ -121,7 +115,11 @@ void TComboBox::SetStyle(TComboBoxStyle style) {
     int index = ItemIndex();
     TWinControl::StoreText(index >= 0 ? items_[index] : std::string());
   }
-  Recreate();
+  // The style is fixed when the window is made: a window there is made again.
+  if (HandleAllocated()) {
+    DestroyWnd();
+    CreateWnd();
+  }
 }
 
 int TComboBox::ItemIndex() const {

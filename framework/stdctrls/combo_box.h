@@ -57,7 +57,6 @@ class TComboBox : public TWinControl {
   void SetWindowTextQuietly(const std::string& text);
   int WindowHeight() const;
   void PaintFlatEdge();
-  void Recreate();
 
   TStrings items_;
   std::vector<std::string> shown_;  // the lines the window holds

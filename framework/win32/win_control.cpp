@@ -73,9 +73,8 @@ void TWinControl::CreateParamsFor(CreateParams& params) {
 }
 
 void TWinControl::DestroyWnd() {
-  if (!handle_) return;
-  HWND hwnd = handle_;
-  DestroyWindow(hwnd);  // WM_NCDESTROY clears handle_ of this window and of every child window
+  // WM_NCDESTROY clears handle_ of this window and of every child window.
+  if (handle_) DestroyWindow(handle_);
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
