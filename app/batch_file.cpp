@@ -9,9 +9,7 @@
 namespace gv {
 namespace {
 
-[[noreturn]] void ThrowIoError(DWORD code) {
-  throw fw::IoError(IoErrorMessage(code), static_cast<int>(code));
-}
+[[noreturn]] void ThrowIoError(DWORD code) { throw fw::IoError(IoErrorMessage(code)); }
 
 // Owns one open file; closes it on every way out. Close() reports the outcome, the destructor
 // only cleans up after a failure.

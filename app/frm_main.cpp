@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <iterator>
 
 #include "app/about_box.h"
 #include "app/find_component.h"

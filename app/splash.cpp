@@ -1,6 +1,6 @@
 #include "app/splash.h"
 
-#include <iterator>
+#include <memory>
 
 #include "app/frm_main.h"
 #include "framework/win32/application.h"
@@ -33,15 +33,12 @@ void TSplash::FormDeactivate(fw::Component*) {
 
 void ShowSplash() {
   fw::Application()->SetCursor(fw::crHourGlass);
-  auto* splash = new TSplash(nullptr);
-  try {
-    fw::Application()->ReadForm(splash);
-  } catch (...) {
-    delete splash;
-    throw;
-  }
-  splash->Show();
-  splash->Update();
+  auto splash = std::make_unique<TSplash>(nullptr);
+  fw::Application()->ReadForm(splash.get());
+  // Shown, it goes by itself (Release) once it loses the activation.
+  TSplash* shown = splash.release();
+  shown->Show();
+  shown->Update();
 }
 
 }  // namespace gv

@@ -76,43 +76,11 @@ void TAlphaPanel::SetActiveButton(char c) {
 }
 
 void TAlphaPanel::SetAllowAllUp(bool allow) {
-  if (allow == allowAllUp_) return;
-  allowAllUp_ = allow;
-  if (catchButtons_ && !IsLoading()) UpdateButtons();
+  if (fw::SetField(allowAllUp_, allow) && catchButtons_ && !IsLoading()) UpdateButtons();
 }
 
 void TAlphaPanel::SetCatchButtons(bool catchButtons) {
-  if (catchButtons == catchButtons_) return;
-  catchButtons_ = catchButtons;
-  if (!IsLoading()) UpdateButtons();
-}
-
-void TAlphaPanel::SetButtonFont(const fw::TFont& font) {
-  for (fw::TControl* c : Controls())
-    if (auto* button = dynamic_cast<TSpeedButton*>(c)) {
-      button->Font()->Assign(font);
-      button->SetParentFont(false);
-    }
-  buttonFont_.Assign(font);
-}
-
-void TAlphaPanel::SetMetric(uint16_t AlphaMetrics::*field, int value) {
-  auto v = static_cast<uint16_t>(value);
-  if (metrics_.*field == v) return;
-  metrics_.*field = v;
-  Rebuild();
-}
-
-void TAlphaPanel::SetButtonXSpacing(int v) {
-  if (v == metrics_.buttonXSpacing) return;
-  metrics_.buttonXSpacing = v;
-  Rebuild();
-}
-
-void TAlphaPanel::SetButtonYSpacing(int v) {
-  if (v == metrics_.buttonYSpacing) return;
-  metrics_.buttonYSpacing = v;
-  Rebuild();
+  if (fw::SetField(catchButtons_, catchButtons) && !IsLoading()) UpdateButtons();
 }
 
 void TAlphaPanel::Rebuild() {
@@ -123,10 +91,8 @@ void TAlphaPanel::Rebuild() {
 
 void TAlphaPanel::LinesChanged() {
   if (IsLoading()) return;  // keeps the ActiveButton read from the text
-  DestroyButtons();
-  CreateButtons();
   active_ = 0;
-  UpdateButtons();
+  Rebuild();
   ValueChange();
 }
 

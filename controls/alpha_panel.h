@@ -37,10 +37,8 @@ class TAlphaPanel : public fw::TCustomPanel {
   fw::TStrings* AlphaButtons() { return &alphaButtons_; }
   void SetAlphaButtons(const std::vector<std::string>& lines) { alphaButtons_.SetStrings(lines); }
 
-  // The font of the character buttons. SetButtonFont copies a font into every speed button
-  // on the panel and then into ButtonFont; changing the object in place reaches no button.
+  // The font the character buttons are made with; changing it in place reaches no button.
   fw::TFont* ButtonFont() { return &buttonFont_; }
-  void SetButtonFont(const fw::TFont& font);
 
   int BlankXSize() const { return metrics_.blankXSize; }
   void SetBlankXSize(int v) { SetMetric(&AlphaMetrics::blankXSize, v); }
@@ -55,9 +53,9 @@ class TAlphaPanel : public fw::TCustomPanel {
   int ButtonWidth() const { return metrics_.buttonWidth; }
   void SetButtonWidth(int v) { SetMetric(&AlphaMetrics::buttonWidth, v); }
   int ButtonXSpacing() const { return metrics_.buttonXSpacing; }
-  void SetButtonXSpacing(int v);
+  void SetButtonXSpacing(int v) { SetMetric(&AlphaMetrics::buttonXSpacing, v); }
   int ButtonYSpacing() const { return metrics_.buttonYSpacing; }
-  void SetButtonYSpacing(int v);
+  void SetButtonYSpacing(int v) { SetMetric(&AlphaMetrics::buttonYSpacing, v); }
 
   fw::Method onValueChange;
 
@@ -79,7 +77,11 @@ class TAlphaPanel : public fw::TCustomPanel {
   void Notification(fw::Component* component, fw::Operation operation) override;
 
  private:
-  void SetMetric(uint16_t AlphaMetrics::*field, int value);
+  // A metric of the grid: a new value makes the grid again.
+  template <class T>
+  void SetMetric(T AlphaMetrics::*field, int value) {
+    if (fw::SetField(metrics_.*field, static_cast<T>(value))) Rebuild();
+  }
   void Rebuild();
   void LinesChanged();
   void ValueChange();

@@ -1,5 +1,7 @@
 #include "controls/speed_button.h"
 
+#include <algorithm>
+
 #include "framework/core/property_builders.h"
 #include "framework/win32/win_control.h"
 
@@ -44,14 +46,11 @@ TSpeedButton::TSpeedButton(fw::Component* owner) : TGraphicControl(owner) {
 }
 
 void TSpeedButton::SetAllowAllUp(bool allow) {
-  if (allow == allowAllUp_) return;
-  allowAllUp_ = allow;
-  if (!IsLoading()) UpdateGroup();
+  if (fw::SetField(allowAllUp_, allow) && !IsLoading()) UpdateGroup();
 }
 
 void TSpeedButton::SetGroupIndex(int index) {
-  if (index == groupIndex_) return;
-  groupIndex_ = index;
+  if (!fw::SetField(groupIndex_, index)) return;
   if (IsLoading()) return;  // Down may come before GroupIndex in the text; Loaded sorts it out
   if (groupIndex_ == 0 && down_) {
     down_ = false;
@@ -102,12 +101,7 @@ void TSpeedButton::UpdateGroup() {
   }
 }
 
-void TSpeedButton::SetNumGlyphs(int count) {
-  count = count < 1 ? 1 : count > 4 ? 4 : count;
-  if (count == numGlyphs_) return;
-  numGlyphs_ = count;
-  Invalidate();
-}
+void TSpeedButton::SetNumGlyphs(int count) { SetAndInvalidate(numGlyphs_, std::clamp(count, 1, 4)); }
 
 void TSpeedButton::GlyphChanged() {
   // A strip of square frames tells how many frames it holds.
@@ -116,23 +110,11 @@ void TSpeedButton::GlyphChanged() {
   Invalidate();
 }
 
-void TSpeedButton::SetLayout(TButtonLayout layout) {
-  if (layout == layout_) return;
-  layout_ = layout;
-  Invalidate();
-}
+void TSpeedButton::SetLayout(TButtonLayout layout) { SetAndInvalidate(layout_, layout); }
 
-void TSpeedButton::SetMargin(int margin) {
-  if (margin == margin_) return;
-  margin_ = margin;
-  Invalidate();
-}
+void TSpeedButton::SetMargin(int margin) { SetAndInvalidate(margin_, margin); }
 
-void TSpeedButton::SetSpacing(int spacing) {
-  if (spacing == spacing_) return;
-  spacing_ = spacing;
-  Invalidate();
-}
+void TSpeedButton::SetSpacing(int spacing) { SetAndInvalidate(spacing_, spacing); }
 
 void TSpeedButton::EnabledChanged() {
   tracking_ = false;
@@ -179,11 +161,7 @@ void TSpeedButton::MouseDown(fw::MouseButton button, int x, int y) {
 
 void TSpeedButton::MouseMove(int x, int y) {
   if (Enabled()) onMouseMove(this);
-  if (!tracking_) return;
-  bool inside = Inside(x, y);
-  if (inside == pointerInside_) return;
-  pointerInside_ = inside;
-  Invalidate();
+  if (tracking_) SetAndInvalidate(pointerInside_, Inside(x, y));
 }
 
 void TSpeedButton::MouseUp(fw::MouseButton button, int x, int y) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "controls/speed_button.h"
+#include "framework/win32/draw3d.h"
 
 namespace gv {
 
@@ -107,19 +108,8 @@ void TSpeedButton::PaintContents(HDC dc, Look look, int offset) {
       glyph_.DrawTransparent(dc, gx, gy, source);
   }
   if (!caption.empty()) {
-    int oldMode = SetBkMode(dc, TRANSPARENT);
-    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    if (look == Look::Disabled) {
-      RECT raised = p.text;
-      OffsetRect(&raised, 1, 1);
-      SetTextColor(dc, light);
-      DrawTextA(dc, caption.c_str(), -1, &raised, format);
-      SetTextColor(dc, shadow);
-    } else {
-      SetTextColor(dc, fw::ColorToRGB(Font()->Color()));
-    }
-    DrawTextA(dc, caption.c_str(), -1, &p.text, format);
-    SetBkMode(dc, oldMode);
+    fw::DrawControlText(dc, caption, p.text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, Font()->Color(),
+                        look != Look::Disabled);
   }
   SelectObject(dc, oldFont);
 }

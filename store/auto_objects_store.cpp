@@ -1,7 +1,5 @@
 #include "store/auto_objects_store.h"
 
-#include <vector>
-
 #include "framework/core/property_builders.h"
 #include "store/auto_properties_store.h"
 
@@ -55,17 +53,6 @@ int TAutoObjectsStore::IndexOfComponent(const fw::Component* component) const {
 void TAutoObjectsStore::RemoveComponent(const fw::Component* component) {
   const int i = IndexOfComponent(component);
   if (i >= 0) Delete(static_cast<size_t>(i));
-}
-
-void TAutoObjectsStore::Assign(const TAutoObjectsStore& source) {
-  if (&source == this) return;
-  Clear();
-  for (size_t i = 0; i < source.Count(); ++i) {
-    const TAutoObjectStore* from = source.Items(i);
-    TAutoObjectStore* item = Add();
-    item->SetComponent(from->Component());
-    item->StoredProp()->SetStrings(from->StoredProp()->Lines());
-  }
 }
 
 std::unique_ptr<fw::TCollectionItem> TAutoObjectsStore::NewItem() {

@@ -58,10 +58,6 @@ class TAutoObjectsStore : public fw::TCollection {
   // Frees the first item whose Component is component, if there is one.
   void RemoveComponent(const fw::Component* component);
 
-  // Clears the items, then adds one per source item: its Component set by the item rule, its
-  // StoredProp copied.
-  void Assign(const TAutoObjectsStore& source);
-
  protected:
   std::unique_ptr<fw::TCollectionItem> NewItem() override;
 

@@ -109,7 +109,7 @@ void TAutoPropertiesStore::Loaded() {
   fw::Component::Loaded();
   if (was_loading) HookOwner();
   // A damaged settings file must not keep the window from being created.
-  if (active_) RestoreReporting();
+  if (active_) WithErrorsReported(&TAutoPropertiesStore::Restore);
 }
 
 void TAutoPropertiesStore::Notification(fw::Component* component, fw::Operation operation) {
@@ -149,25 +149,18 @@ void TAutoPropertiesStore::UnhookOwner() {
 
 void TAutoPropertiesStore::OwnerCloseQuery(fw::Component* sender, bool& can_close) {
   if (keptCloseQuery_) keptCloseQuery_(sender, can_close);
-  if (can_close && active_ && hooks_ && hooks_->HasWindowHandle()) SaveReporting();
+  if (can_close && active_ && hooks_ && hooks_->HasWindowHandle())
+    WithErrorsReported(&TAutoPropertiesStore::Save);
 }
 
 void TAutoPropertiesStore::OwnerDestroy(fw::Component* sender) {
-  if (active_ && !saved_) SaveReporting();
+  if (active_ && !saved_) WithErrorsReported(&TAutoPropertiesStore::Save);
   keptDestroy_(sender);
 }
 
-void TAutoPropertiesStore::SaveReporting() {
+void TAutoPropertiesStore::WithErrorsReported(void (TAutoPropertiesStore::*step)()) {
   try {
-    Save();
-  } catch (const std::exception& error) {
-    platform_->ReportError(error);
-  }
-}
-
-void TAutoPropertiesStore::RestoreReporting() {
-  try {
-    Restore();
+    (this->*step)();
   } catch (const std::exception& error) {
     platform_->ReportError(error);
   }

@@ -41,7 +41,6 @@ class TAutoPropertiesStore : public fw::Component {
 
   TAutoObjectsStore* Items() { return &items_; }
   const TAutoObjectsStore* Items() const { return &items_; }
-  void SetItems(const TAutoObjectsStore& items) { items_.Assign(items); }
 
   // Fired with the store as sender.
   fw::Method onAfterRestore;
@@ -81,8 +80,7 @@ class TAutoPropertiesStore : public fw::Component {
   void OwnerCloseQuery(fw::Component* sender, bool& can_close);
   void OwnerDestroy(fw::Component* sender);
   // Save or Restore with any error handed to the standard report.
-  void SaveReporting();
-  void RestoreReporting();
+  void WithErrorsReported(void (TAutoPropertiesStore::*step)());
 
   bool active_ = false;
   bool useRegistry_ = false;

@@ -10,15 +10,17 @@ size_t FileNameStart(std::string_view path) {
   return sep == std::string_view::npos ? 0 : sep + 1;
 }
 
-}  // namespace
-
+// The name without its directory part.
 std::string ExtractFileName(std::string_view path) { return std::string(path.substr(FileNameStart(path))); }
 
+// The extension (from the last "." of the file name part) replaced by ext, or ext appended.
 std::string ChangeFileExt(std::string_view path, std::string_view ext) {
   const size_t dot = path.find_last_of('.');
   const bool has_ext = dot != std::string_view::npos && dot >= FileNameStart(path);
   return std::string(has_ext ? path.substr(0, dot) : path) + std::string(ext);
 }
+
+}  // namespace
 
 std::string DefaultIniFileName(std::string_view program, bool registry) {
   const std::string name = ExtractFileName(program);

@@ -7,12 +7,6 @@
 
 namespace gv::store {
 
-// The name without its directory part.
-std::string ExtractFileName(std::string_view path);
-
-// The extension (from the last "." of the file name part) replaced by ext, or ext appended.
-std::string ChangeFileExt(std::string_view path, std::string_view ext);
-
 // "PROGRAM.INI" beside nothing (a bare name), or "Software\PROGRAM" with the registry.
 std::string DefaultIniFileName(std::string_view program, bool registry);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/core/error.h"
+#include "framework/core/text_util.h"
 #include "store/section_lines.h"
 
 namespace gv::store {
@@ -55,7 +56,7 @@ std::vector<std::string> IniSection::ReadSection(const std::string& file, const 
     SplitEntry(entry, parts);
     const std::string_view key = TrimBlanks(parts.key);
     if (key.empty()) continue;
-    if (std::any_of(keys.begin(), keys.end(), [key](std::string_view k) { return EqualsNoCase(k, key); }))
+    if (std::any_of(keys.begin(), keys.end(), [key](std::string_view k) { return fw::SameText(k, key); }))
       continue;
     keys.push_back(key);
     const std::string_view value = UnquoteProfileValue(parts.value);

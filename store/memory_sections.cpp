@@ -1,13 +1,14 @@
 #include "store/memory_sections.h"
 
 #include "framework/core/error.h"
+#include "framework/core/text_util.h"
 #include "store/section_lines.h"
 
 namespace gv::store {
 
 size_t MemorySections::IndexOf(const std::string& file, const std::string& section) const {
   for (size_t i = 0; i < sections_.size(); ++i) {
-    if (EqualsNoCase(sections_[i].file, file) && EqualsNoCase(sections_[i].name, section)) return i;
+    if (fw::SameText(sections_[i].file, file) && fw::SameText(sections_[i].name, section)) return i;
   }
   return sections_.size();
 }
@@ -66,7 +67,7 @@ void MemorySections::PutStoredLine(const std::string& file, const std::string& s
   const std::string text = profile ? std::string(TrimBlanks(value)) : value;
   Pairs& pairs = FindOrAdd(file, section).pairs;
   for (auto& pair : pairs) {
-    if (EqualsNoCase(pair.first, name)) {
+    if (fw::SameText(pair.first, name)) {
       pair.second = text;
       return;
     }

@@ -1,12 +1,8 @@
 #include "store/section_lines.h"
 
+#include "framework/core/text_util.h"
+
 namespace gv::store {
-
-namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
 
 bool SplitEntry(std::string_view line, EntryParts& parts) {
   const size_t eq = line.find('=');
@@ -22,18 +18,10 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
-
 void PutSectionLine(std::vector<std::string>& lines, std::string_view key, std::string_view value) {
   for (auto it = lines.begin(); it != lines.end(); ++it) {
     EntryParts parts;
-    if (!SplitEntry(*it, parts) || !EqualsNoCase(parts.key, key)) continue;
+    if (!SplitEntry(*it, parts) || !fw::SameText(parts.key, key)) continue;
     if (value.empty()) {
       lines.erase(it);
     } else {

@@ -20,9 +20,6 @@ bool SplitEntry(std::string_view line, EntryParts& parts);
 // and values.
 std::string_view TrimBlanks(std::string_view text);
 
-// ASCII comparison without regard to case, as the profile and registry functions compare names.
-bool EqualsNoCase(std::string_view a, std::string_view b);
-
 // Puts key=value into a section read so far: a line already holding the key (without regard to
 // case) is replaced in place, else the line is appended. An empty value adds nothing and removes
 // a line already holding the key.

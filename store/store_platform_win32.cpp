@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "framework/win32/application.h"
-#include "store/binary_rows_file.h"
 #include "store/ini_section.h"
 #include "store/registry_section.h"
+#include "store/section_binary_rows.h"
 #include "store/store_hooks_win32.h"
 #include "store/store_platform.h"
 
@@ -33,7 +33,7 @@ class Win32StorePlatform : public StorePlatform {
     return registry ? static_cast<SectionBackEnd&>(registry_) : files_;
   }
   std::unique_ptr<BinaryRows> OpenBinaryRows(const std::string& file) override {
-    return std::make_unique<BinaryRowsFile>(file);
+    return std::make_unique<SectionBinaryRows>(files_, file);
   }
   std::unique_ptr<OwnerHooks> HooksOf(fw::Component* owner) override { return MakeFormHooks(owner); }
   void ReportError(const std::exception& error) override { fw::Application()->HandleException(error); }

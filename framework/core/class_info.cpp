@@ -79,12 +79,6 @@ const ClassInfo& Persistent::StaticClass() {
   return info;
 }
 
-bool ClassInfo::InheritsFrom(const ClassInfo& other) const {
-  for (const ClassInfo* c = this; c; c = c->parent)
-    if (c == &other) return true;
-  return false;
-}
-
 const PropInfo* ClassInfo::FindProperty(std::string_view name) const {
   for (const ClassInfo* c = this; c; c = c->parent)
     for (size_t i = 0; i < c->propCount; ++i)

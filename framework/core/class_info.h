@@ -24,7 +24,6 @@ struct ClassInfo {
   const MethodInfo* methods;
   size_t methodCount;
 
-  bool InheritsFrom(const ClassInfo& other) const;
   // The most derived row of that name, without regard to case; null if none.
   const PropInfo* FindProperty(std::string_view name) const;
   // Base class rows first, in declaration order; a row that a derived class publishes again

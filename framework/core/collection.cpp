@@ -7,8 +7,6 @@ const ClassInfo& TCollectionItem::StaticClass() {
   return info;
 }
 
-int TCollectionItem::Index() const { return collection_ ? collection_->IndexOf(this) : -1; }
-
 const ClassInfo& TCollection::StaticClass() {
   static const ClassInfo info = MakeClass<TCollection, Persistent>("TCollection");
   return info;
@@ -26,11 +24,5 @@ void TCollection::Delete(size_t i) {
 }
 
 void TCollection::Clear() { items_.clear(); }
-
-int TCollection::IndexOf(const TCollectionItem* item) const {
-  for (size_t i = 0; i < items_.size(); ++i)
-    if (items_[i].get() == item) return static_cast<int>(i);
-  return -1;
-}
 
 }  // namespace fw

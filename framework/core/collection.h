@@ -17,7 +17,6 @@ class TCollectionItem : public Persistent {
 
   explicit TCollectionItem(TCollection* collection) : collection_(collection) {}
   TCollection* Collection() const { return collection_; }
-  int Index() const;
 
  private:
   TCollection* collection_;
@@ -34,7 +33,6 @@ class TCollection : public Persistent {
   TCollectionItem* Add();
   void Delete(size_t i);
   void Clear();
-  int IndexOf(const TCollectionItem* item) const;
 
  protected:
   // Makes a new item of the collection's item class.

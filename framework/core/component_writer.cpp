@@ -106,8 +106,4 @@ desc::Object WriteRoot(Component* root) { return Writer(root).WriteObject(root);
 
 std::string WriteRootText(Component* root) { return desc::Write(WriteRoot(root)); }
 
-void WriteProperties(Persistent* object, std::vector<desc::Property>& out, Component* root) {
-  Writer(root).WriteProps(object, "", out);
-}
-
 }  // namespace fw

@@ -14,7 +14,4 @@ desc::Object WriteRoot(Component* root);
 // The canonical description text of root and everything it owns.
 std::string WriteRootText(Component* root);
 
-// The property lines of one persistent object (nested sub-objects as dotted paths).
-void WriteProperties(Persistent* object, std::vector<desc::Property>& out, Component* root);
-
 }  // namespace fw

@@ -61,20 +61,14 @@ void Lexer::SkipBlanks() {
 
 Token Lexer::Next() {
   SkipBlanks();
-  if (AtEnd()) {
-    Token t;
-    t.line = line_;
-    return t;
-  }
+  if (AtEnd()) return Begin(Token::Kind::End);
   char c = text_[pos_];
   if (IsIdentStart(c)) return ReadIdent();
   if (IsDigit(c) || c == '$' || (c == '-' && (IsDigit(Peek(1)) || Peek(1) == '$'))) return ReadNumber();
   if (c == '\'' || c == '#') return ReadString();
   if (c == '{') return ReadBinary();
-  Token t;
-  t.kind = Token::Kind::Char;
+  Token t = Begin(Token::Kind::Char);
   t.ch = c;
-  t.line = line_;
   t.lexeme = text_.substr(pos_, 1);
   ++pos_;
   return t;
@@ -82,9 +76,7 @@ Token Lexer::Next() {
 
 // An identifier, with dotted parts ("Font.Style", "Frame1.Button2") read as one token.
 Token Lexer::ReadIdent() {
-  Token t;
-  t.kind = Token::Kind::Ident;
-  t.line = line_;
+  Token t = Begin(Token::Kind::Ident);
   size_t start = pos_;
   for (;;) {
     while (IsIdentChar(Peek())) ++pos_;
@@ -112,8 +104,7 @@ int64_t Lexer::ParseInteger(std::string_view digits, bool negative, int base) co
 }
 
 Token Lexer::ReadNumber() {
-  Token t;
-  t.line = line_;
+  Token t = Begin(Token::Kind::Integer);
   size_t start = pos_;
   bool negative = Peek() == '-';
   if (negative) ++pos_;
@@ -122,7 +113,6 @@ Token Lexer::ReadNumber() {
     size_t digits = pos_;
     while (HexDigit(Peek()) >= 0) ++pos_;
     if (IsIdentChar(Peek())) throw ParseError("Invalid numeric value", line_);
-    t.kind = Token::Kind::Integer;
     t.integer = ParseInteger(text_.substr(digits, pos_ - digits), negative, 16);
     t.lexeme = text_.substr(start, pos_ - start);
     return t;
@@ -145,7 +135,6 @@ Token Lexer::ReadNumber() {
   if (IsIdentChar(Peek())) throw ParseError("Invalid numeric value", line_);
   t.lexeme = text_.substr(start, pos_ - start);
   if (!isFloat) {
-    t.kind = Token::Kind::Integer;
     t.integer = ParseInteger(text_.substr(digits, digitsEnd - digits), negative, 10);
     return t;
   }
@@ -175,9 +164,7 @@ uint32_t Lexer::ReadCharCode() {
 // A run of quoted pieces and "#" codes with nothing between them. Codes up to 255 are single
 // bytes; higher codes (a UTF-16 surrogate pair counts as one) become UTF-8.
 Token Lexer::ReadString() {
-  Token t;
-  t.kind = Token::Kind::String;
-  t.line = line_;
+  Token t = Begin(Token::Kind::String);
   size_t start = pos_;
   for (;;) {
     char c = Peek();
@@ -218,9 +205,7 @@ Token Lexer::ReadString() {
 
 // "{" hexadecimal digits, possibly over several lines, "}".
 Token Lexer::ReadBinary() {
-  Token t;
-  t.kind = Token::Kind::Binary;
-  t.line = line_;
+  Token t = Begin(Token::Kind::Binary);
   size_t start = pos_;
   ++pos_;
   int high = -1;

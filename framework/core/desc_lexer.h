@@ -26,9 +26,15 @@ class Lexer {
 
   // Reads the next token; throws ParseError for a malformed string, number or binary block.
   Token Next();
-  int Line() const { return line_; }
 
  private:
+  // A token of the kind that starts on the current line.
+  Token Begin(Token::Kind kind) const {
+    Token t;
+    t.kind = kind;
+    t.line = line_;
+    return t;
+  }
   void SkipBlanks();
   Token ReadIdent();
   Token ReadNumber();

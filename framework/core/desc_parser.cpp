@@ -6,21 +6,11 @@
 #include "framework/core/desc_binary.h"
 #include "framework/core/desc_lexer.h"
 #include "framework/core/error.h"
+#include "framework/core/text_util.h"
 
 namespace fw::desc {
 
 namespace {
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
 
 class Parser {
  public:
@@ -63,7 +53,7 @@ class Parser {
 
   bool IsChar(char c) const { return tok_.kind == Token::Kind::Char && tok_.ch == c; }
   bool IsKeyword(std::string_view word) const {
-    return tok_.kind == Token::Kind::Ident && EqualsNoCase(tok_.lexeme, word);
+    return tok_.kind == Token::Kind::Ident && SameText(tok_.lexeme, word);
   }
 
   // Whether the token after the current one is "=": a keyword followed by "=" is a property.
@@ -160,19 +150,15 @@ class Parser {
         ParseString(v);
         return v;
       case Token::Kind::Char:
-        if (IsChar('[')) {
+        if (IsChar('['))
           ParseSet(v);
-          return v;
-        }
-        if (IsChar('(')) {
+        else if (IsChar('('))
           ParseList(v);
-          return v;
-        }
-        if (IsChar('<')) {
+        else if (IsChar('<'))
           ParseCollection(v);
-          return v;
-        }
-        Fail("Invalid property value");
+        else
+          Fail("Invalid property value");
+        return v;
       case Token::Kind::End:
         Fail("Invalid property value");
     }

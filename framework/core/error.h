@@ -25,25 +25,19 @@ class Error : public std::exception {
 // "I/O error 123").
 class IoError : public Error {
  public:
-  IoError(const std::string& message, int code) : Error(message), code_(code) {}
-  int Code() const { return code_; }
-
- private:
-  int code_;
+  using Error::Error;
 };
 
 // Syntax errors of description text: "<what> on line <n>".
 class ParseError : public Error {
  public:
   ParseError(const std::string& what, int line)
-      : Error(what + " on line " + std::to_string(line)), reason_(what), line_(line) {}
+      : Error(what + " on line " + std::to_string(line)), reason_(what) {}
   // What is wrong, without the line ("Invalid string constant").
   const std::string& Reason() const { return reason_; }
-  int Line() const { return line_; }
 
  private:
   std::string reason_;
-  int line_;
 };
 
 }  // namespace fw

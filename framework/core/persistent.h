@@ -16,4 +16,12 @@ class Persistent {
   virtual const ClassInfo& Class() const { return StaticClass(); }
 };
 
+// For property setters: stores value in field and tells whether that changed it.
+template <class T>
+bool SetField(T& field, const T& value) {
+  if (field == value) return false;
+  field = value;
+  return true;
+}
+
 }  // namespace fw

@@ -44,45 +44,19 @@ void Assign(Persistent* p, V&& v) {
   (static_cast<C*>(p)->*Set)(std::forward<V>(v));
 }
 
-template <auto Get>
-int64_t GetOrd(Persistent* p) {
-  return static_cast<int64_t>(Call<Get>(p));
+// The functions of an accessor pair: the getter's result as the row's value type V; a number
+// converted to the setter's parameter type; a text or list passed on as it is.
+template <auto Get, class V>
+V Getter(Persistent* p) {
+  return static_cast<V>(Call<Get>(p));
 }
-template <auto Set>
-void SetOrd(Persistent* p, int64_t v) {
+template <auto Set, class V>
+void SetNumber(Persistent* p, V v) {
   Assign<Set>(p, static_cast<typename Member<decltype(Set)>::Type>(v));
 }
-template <auto Get>
-double GetFloat(Persistent* p) {
-  return static_cast<double>(Call<Get>(p));
-}
-template <auto Set>
-void SetFloat(Persistent* p, double v) {
-  Assign<Set>(p, static_cast<typename Member<decltype(Set)>::Type>(v));
-}
-template <auto Get>
-std::string GetStr(Persistent* p) {
-  return std::string(Call<Get>(p));
-}
-template <auto Set>
-void SetStr(Persistent* p, const std::string& v) {
+template <auto Set, class V>
+void SetValue(Persistent* p, const V& v) {
   Assign<Set>(p, v);
-}
-template <auto Get>
-std::vector<std::string> GetList(Persistent* p) {
-  return Call<Get>(p);
-}
-template <auto Set>
-void SetList(Persistent* p, const std::vector<std::string>& v) {
-  Assign<Set>(p, v);
-}
-template <auto Get>
-Persistent* GetObj(Persistent* p) {
-  return Call<Get>(p);
-}
-template <auto Get>
-Component* GetRef(Persistent* p) {
-  return Call<Get>(p);
 }
 void ThrowInvalidValue();
 template <auto Set>
@@ -115,8 +89,8 @@ PropInfo PropInfo::StoredIf() const {
 
 template <auto Get, auto Set>
 PropInfo IntProp(const char* name, int64_t def = 0) {
-  PropInfo p =
-      PropInfo::Make(name, PropKind::Integer, OrdAccessor{&detail::GetOrd<Get>, &detail::SetOrd<Set>});
+  PropInfo p = PropInfo::Make(name, PropKind::Integer,
+                              OrdAccessor{&detail::Getter<Get, int64_t>, &detail::SetNumber<Set, int64_t>});
   p.def = def;
   return p;
 }
@@ -150,12 +124,14 @@ PropInfo SetProp(const char* name, const EnumType& type, int64_t def = 0) {
 
 template <auto Get, auto Set>
 PropInfo FloatProp(const char* name) {
-  return PropInfo::Make(name, PropKind::Float, FloatAccessor{&detail::GetFloat<Get>, &detail::SetFloat<Set>});
+  return PropInfo::Make(name, PropKind::Float,
+                        FloatAccessor{&detail::Getter<Get, double>, &detail::SetNumber<Set, double>});
 }
 
 template <auto Get, auto Set>
 PropInfo StrProp(const char* name) {
-  return PropInfo::Make(name, PropKind::String, StrAccessor{&detail::GetStr<Get>, &detail::SetStr<Set>});
+  return PropInfo::Make(name, PropKind::String,
+                        StrAccessor{&detail::Getter<Get, std::string>, &detail::SetValue<Set, std::string>});
 }
 
 template <auto Get, auto Set>
@@ -168,13 +144,14 @@ PropInfo BinaryProp(const char* name) {
 template <auto Get, auto Set>
 PropInfo ListProp(const char* name) {
   return PropInfo::Make(name, PropKind::StringList,
-                        ListAccessor{&detail::GetList<Get>, &detail::SetList<Set>});
+                        ListAccessor{&detail::Getter<Get, std::vector<std::string>>,
+                                     &detail::SetValue<Set, std::vector<std::string>>});
 }
 
 // Get returns a pointer to a sub-object that the holder owns (a font, a string list).
 template <auto Get>
 PropInfo ObjectProp(const char* name) {
-  return PropInfo::Make(name, PropKind::Object, ObjAccessor{&detail::GetObj<Get>, nullptr});
+  return PropInfo::Make(name, PropKind::Object, ObjAccessor{&detail::Getter<Get, Persistent*>, nullptr});
 }
 
 template <auto Get>
@@ -186,7 +163,8 @@ PropInfo CollectionProp(const char* name) {
 
 template <auto Get, auto Set>
 PropInfo RefProp(const char* name) {
-  return PropInfo::Make(name, PropKind::Component, RefAccessor{&detail::GetRef<Get>, &detail::SetRef<Set>});
+  return PropInfo::Make(name, PropKind::Component,
+                        RefAccessor{&detail::Getter<Get, Component*>, &detail::SetRef<Set>});
 }
 
 // Field is a pointer to a Method data member: fw::EventProp<&TControl::onClick_>("OnClick").

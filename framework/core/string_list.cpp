@@ -18,11 +18,6 @@ void TStrings::SetStrings(const std::vector<std::string>& lines) {
   Changed();
 }
 
-void TStrings::Add(const std::string& line) {
-  lines_.push_back(line);
-  Changed();
-}
-
 void TStrings::Clear() {
   if (lines_.empty()) return;
   lines_.clear();

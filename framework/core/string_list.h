@@ -21,7 +21,6 @@ class TStrings : public Persistent {
 
   size_t Count() const { return lines_.size(); }
   const std::string& operator[](size_t i) const { return lines_[i]; }
-  void Add(const std::string& line);
   void Clear();
   int IndexOf(std::string_view line) const;  // without regard to case; -1 if absent
 

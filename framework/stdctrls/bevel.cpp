@@ -25,17 +25,9 @@ const ClassInfo& TBevel::StaticClass() {
 
 TBevel::TBevel(Component* owner) : TGraphicControl(owner) { SetBounds(0, 0, 50, 50); }
 
-void TBevel::SetShape(TBevelShape shape) {
-  if (shape == shape_) return;
-  shape_ = shape;
-  Invalidate();
-}
+void TBevel::SetShape(TBevelShape shape) { SetAndInvalidate(shape_, shape); }
 
-void TBevel::SetStyle(TBevelStyle style) {
-  if (style == style_) return;
-  style_ = style;
-  Invalidate();
-}
+void TBevel::SetStyle(TBevelStyle style) { SetAndInvalidate(style_, style); }
 
 void TBevel::Outline(HDC dc, RECT r, TColor first, TColor second) {
   FillSolid(dc, RECT{r.left, r.top, r.right, r.top + 1}, first);

@@ -74,11 +74,7 @@ bool TBitBtn::IsCaptionStored() const { return Caption() != kKinds[kind_].captio
 
 bool TBitBtn::IsDefaultStored() const { return default_ != kKinds[kind_].isDefault; }
 
-void TBitBtn::SetDefault(bool isDefault) {
-  if (isDefault == default_) return;
-  default_ = isDefault;
-  Invalidate();
-}
+void TBitBtn::SetDefault(bool isDefault) { SetAndInvalidate(default_, isDefault); }
 
 void TBitBtn::SetKind(TBitBtnKind kind) {
   if (kind == kind_ || kind < bkCustom || kind > bkAll) return;

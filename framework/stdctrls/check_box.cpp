@@ -36,24 +36,16 @@ void TCheckBox::CreateParamsFor(CreateParams& params) {
 void TCheckBox::WindowCreated() { SendMessageA(HandleIfAllocated(), BM_SETCHECK, state_, 0); }
 
 void TCheckBox::SetState(TCheckBoxState state) {
-  if (state == state_) return;
-  state_ = state;
+  if (!SetField(state_, state)) return;
   if (HWND hwnd = HandleIfAllocated()) SendMessageA(hwnd, BM_SETCHECK, state_, 0);
   Click();
 }
 
 void TCheckBox::Toggle() {
-  switch (state_) {
-    case cbUnchecked:
-      SetState(allowGrayed_ ? cbGrayed : cbChecked);
-      break;
-    case cbChecked:
-      SetState(cbUnchecked);
-      break;
-    case cbGrayed:
-      SetState(cbChecked);
-      break;
-  }
+  if (state_ == cbChecked)
+    SetState(cbUnchecked);
+  else
+    SetState(state_ == cbUnchecked && allowGrayed_ ? cbGrayed : cbChecked);
 }
 
 bool TCheckBox::Notify(UINT code, LRESULT& result) {

@@ -82,7 +82,6 @@ void TComboBox::CreateWnd() {
 void TComboBox::WindowCreated() {
   HWND hwnd = HandleIfAllocated();
   SendMessageA(hwnd, CB_SETITEMHEIGHT, 0, itemHeight_);
-  shown_.clear();
   for (const std::string& line : items_.Lines())
     SendMessageA(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
   shown_ = items_.Lines();
@@ -99,17 +98,7 @@ void TComboBox::BoundsChanged() {
   if (HWND hwnd = HandleIfAllocated()) MoveWindow(hwnd, Left(), Top(), Width(), WindowHeight(), TRUE);
 }
 
-void TComboBox::Recreate() {
-  if (!HandleAllocated()) return;
-  DestroyWnd();
-  CreateWnd();
-}
-
-void TComboBox::SetCtl3D(bool ctl3D) {
-  if (ctl3D == ctl3D_) return;
-  ctl3D_ = ctl3D;
-  Invalidate();
-}
+void TComboBox::SetCtl3D(bool ctl3D) { SetAndInvalidate(ctl3D_, ctl3D); }
 
 void TComboBox::SetItemHeight(int height) {
   if (height < 1 || height == itemHeight_) return;
@@ -121,13 +110,16 @@ void TComboBox::SetItemHeight(int height) {
 }
 
 void TComboBox::SetStyle(TComboBoxStyle style) {
-  if (style == style_) return;
-  style_ = style;
+  if (!SetField(style_, style)) return;
   if (style_ == csDropDownList) {
     int index = ItemIndex();
     TWinControl::StoreText(index >= 0 ? items_[index] : std::string());
   }
-  Recreate();
+  // The style is fixed when the window is made: a window there is made again.
+  if (HandleAllocated()) {
+    DestroyWnd();
+    CreateWnd();
+  }
 }
 
 int TComboBox::ItemIndex() const {
@@ -148,14 +140,6 @@ void TComboBox::SetItemIndex(int index) {
   }
 }
 
-std::string TComboBox::Text() const {
-  HWND hwnd = HandleIfAllocated();
-  if (!hwnd) return TWinControl::Text();
-  std::vector<char> buffer(GetWindowTextLengthA(hwnd) + 1);
-  int length = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
-  return std::string(buffer.data(), length > 0 ? length : 0);
-}
-
 void TComboBox::StoreText(const std::string& text) {
   if (style_ == csDropDownList) {
     // Only a text of the list can be shown: it selects its item.
@@ -170,11 +154,6 @@ void TComboBox::SetWindowTextQuietly(const std::string& text) {
   quiet_ = true;
   SetWindowTextA(HandleIfAllocated(), text.c_str());
   quiet_ = false;
-}
-
-bool TComboBox::DroppedDown() const {
-  HWND hwnd = HandleIfAllocated();
-  return hwnd && SendMessageA(hwnd, CB_GETDROPPEDSTATE, 0, 0);
 }
 
 void TComboBox::ItemsChanged() {

@@ -33,8 +33,7 @@ class TComboBox : public TWinControl {
   // The current item, -1 for none. Setting it raises no event.
   int ItemIndex() const;
   void SetItemIndex(int index);
-  std::string Text() const override;
-  bool DroppedDown() const;
+  std::string Text() const override { return WindowText(); }
 
   Method onChange;
   virtual void Change() { onChange(this); }
@@ -58,7 +57,6 @@ class TComboBox : public TWinControl {
   void SetWindowTextQuietly(const std::string& text);
   int WindowHeight() const;
   void PaintFlatEdge();
-  void Recreate();
 
   TStrings items_;
   std::vector<std::string> shown_;  // the lines the window holds

@@ -1,7 +1,7 @@
 #include "framework/stdctrls/edit.h"
 #include "framework/core/property_builders.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace fw {
 
@@ -54,14 +54,6 @@ void TCustomEdit::CreateParamsFor(CreateParams& params) {
 
 void TCustomEdit::WindowCreated() { SendMessageA(HandleIfAllocated(), EM_LIMITTEXT, maxLength_, 0); }
 
-std::string TCustomEdit::Text() const {
-  HWND hwnd = HandleIfAllocated();
-  if (!hwnd) return TWinControl::Text();
-  std::vector<char> buffer(GetWindowTextLengthA(hwnd) + 1);
-  int length = GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
-  return std::string(buffer.data(), length > 0 ? length : 0);
-}
-
 void TCustomEdit::StoreText(const std::string& text) {
   // With a window, the control holds the text and reports the change (EN_CHANGE).
   if (HWND hwnd = HandleIfAllocated()) {
@@ -76,15 +68,11 @@ void TCustomEdit::SelectAll() {
 }
 
 void TCustomEdit::SetBorderStyle(TEditBorderStyle style) {
-  if (style == borderStyle_) return;
-  borderStyle_ = style;
-  ApplyBorder();
+  if (SetField(borderStyle_, style)) ApplyBorder();
 }
 
 void TCustomEdit::SetCtl3D(bool ctl3D) {
-  if (ctl3D == ctl3D_) return;
-  ctl3D_ = ctl3D;
-  ApplyBorder();
+  if (SetField(ctl3D_, ctl3D)) ApplyBorder();
 }
 
 void TCustomEdit::ApplyBorder() {
@@ -99,15 +87,12 @@ void TCustomEdit::ApplyBorder() {
 }
 
 void TCustomEdit::SetMaxLength(int length) {
-  if (length < 0) length = 0;
-  if (length == maxLength_) return;
-  maxLength_ = length;
+  if (!SetField(maxLength_, std::max(length, 0))) return;
   if (HWND hwnd = HandleIfAllocated()) SendMessageA(hwnd, EM_LIMITTEXT, maxLength_, 0);
 }
 
 void TCustomEdit::SetReadOnly(bool readOnly) {
-  if (readOnly == readOnly_) return;
-  readOnly_ = readOnly;
+  if (!SetField(readOnly_, readOnly)) return;
   if (HWND hwnd = HandleIfAllocated()) SendMessageA(hwnd, EM_SETREADONLY, readOnly_, 0);
 }
 

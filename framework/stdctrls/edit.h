@@ -26,7 +26,7 @@ class TCustomEdit : public TWinControl {
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool readOnly);
 
-  std::string Text() const override;
+  std::string Text() const override { return WindowText(); }
   void SelectAll();
 
   Method onChange;

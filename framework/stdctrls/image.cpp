@@ -23,17 +23,9 @@ TImage::TImage(Component* owner) : TGraphicControl(owner) {
   picture_.onChange = [this] { Invalidate(); };
 }
 
-void TImage::SetCenter(bool center) {
-  if (center == center_) return;
-  center_ = center;
-  Invalidate();
-}
+void TImage::SetCenter(bool center) { SetAndInvalidate(center_, center); }
 
-void TImage::SetStretch(bool stretch) {
-  if (stretch == stretch_) return;
-  stretch_ = stretch;
-  Invalidate();
-}
+void TImage::SetStretch(bool stretch) { SetAndInvalidate(stretch_, stretch); }
 
 RECT TImage::DestRect() const {
   if (stretch_) return RECT{0, 0, Width(), Height()};

@@ -19,23 +19,13 @@ const ClassInfo& TLabel::StaticClass() {
 
 TLabel::TLabel(Component* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
 
-void TLabel::SetAlignment(TAlignment alignment) {
-  if (alignment == alignment_) return;
-  alignment_ = alignment;
-  Invalidate();
-}
+void TLabel::SetAlignment(TAlignment alignment) { SetAndInvalidate(alignment_, alignment); }
 
 void TLabel::SetAutoSize(bool autoSize) {
-  if (autoSize == autoSize_) return;
-  autoSize_ = autoSize;
-  AdjustBounds();
+  if (SetField(autoSize_, autoSize)) AdjustBounds();
 }
 
-void TLabel::SetTransparent(bool transparent) {
-  if (transparent == transparent_) return;
-  transparent_ = transparent;
-  Invalidate();
-}
+void TLabel::SetTransparent(bool transparent) { SetAndInvalidate(transparent_, transparent); }
 
 UINT TLabel::DrawFlags() const {
   static const UINT kAlign[] = {DT_LEFT, DT_RIGHT, DT_CENTER};

@@ -91,12 +91,8 @@ void TNotebook::SetPageIndex(int index) {
   if (focusInside) SetFocus();
   pageIndex_ = index;
   ShowActivePage();
-  if (focusInside) FocusFirstControl(pages[index]);
+  if (TWinControl* control = focusInside ? FirstTabStop(pages[index]) : nullptr) control->SetFocus();
   onPageChanged(this);
-}
-
-void TNotebook::FocusFirstControl(TPage* page) {
-  if (TWinControl* control = FirstTabStop(page)) control->SetFocus();
 }
 
 std::string TNotebook::ActivePage() const {

@@ -51,7 +51,6 @@ class TNotebook : public TWinControl {
   friend class TPage;
   // Brings the pages' visibility in line with the page index.
   void ShowActivePage();
-  void FocusFirstControl(TPage* page);
 
   int pageIndex_ = 0;
 };

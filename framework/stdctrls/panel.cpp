@@ -1,5 +1,7 @@
 #include "framework/stdctrls/panel.h"
 
+#include <algorithm>
+
 #include "framework/core/property_builders.h"
 #include "framework/win32/draw3d.h"
 
@@ -35,42 +37,19 @@ const ClassInfo& TPanel::StaticClass() {
 
 TCustomPanel::TCustomPanel(Component* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 41); }
 
-void TCustomPanel::SetAlignment(TAlignment alignment) {
-  if (alignment == alignment_) return;
-  alignment_ = alignment;
-  Invalidate();
-}
+void TCustomPanel::SetAlignment(TAlignment alignment) { SetAndInvalidate(alignment_, alignment); }
 
-void TCustomPanel::SetBevelInner(TBevelCut cut) {
-  if (cut == bevelInner_) return;
-  bevelInner_ = cut;
-  Invalidate();
-}
+void TCustomPanel::SetBevelInner(TBevelCut cut) { SetAndInvalidate(bevelInner_, cut); }
 
-void TCustomPanel::SetBevelOuter(TBevelCut cut) {
-  if (cut == bevelOuter_) return;
-  bevelOuter_ = cut;
-  Invalidate();
-}
+void TCustomPanel::SetBevelOuter(TBevelCut cut) { SetAndInvalidate(bevelOuter_, cut); }
 
-void TCustomPanel::SetBevelWidth(int width) {
-  if (width < 1) width = 1;
-  if (width == bevelWidth_) return;
-  bevelWidth_ = width;
-  Invalidate();
-}
+void TCustomPanel::SetBevelWidth(int width) { SetAndInvalidate(bevelWidth_, std::max(width, 1)); }
 
-void TCustomPanel::SetBorderStyle(TPanelBorderStyle style) {
-  if (style == borderStyle_) return;
-  borderStyle_ = style;
-  Invalidate();
-}
+void TCustomPanel::SetBorderStyle(TPanelBorderStyle style) { SetAndInvalidate(borderStyle_, style); }
 
 void TCustomPanel::SetCtl3D(bool ctl3D) {
   parentCtl3D_ = adopting_ && parentCtl3D_;
-  if (ctl3D == ctl3D_) return;
-  ctl3D_ = ctl3D;
-  Invalidate();
+  SetAndInvalidate(ctl3D_, ctl3D);
 }
 
 void TCustomPanel::SetParentCtl3D(bool parent) {
@@ -101,25 +80,7 @@ void TCustomPanel::AdoptParentLook() {
   adopting_ = false;
 }
 
-void TCustomPanel::SetBorderWidth(int width) {
-  if (width < 0) width = 0;
-  if (width == borderWidth_) return;
-  borderWidth_ = width;
-  Invalidate();
-}
-
-int TCustomPanel::FrameWidth() const {
-  return BorderLineWidth() + borderWidth_ + (bevelOuter_ != bvNone ? bevelWidth_ : 0) +
-         (bevelInner_ != bvNone ? bevelWidth_ : 0);
-}
-
-RECT TCustomPanel::InnerRect() const {
-  RECT r{0, 0, Width(), Height()};
-  InflateRect(&r, -FrameWidth(), -FrameWidth());
-  if (r.right < r.left) r.right = r.left;
-  if (r.bottom < r.top) r.bottom = r.top;
-  return r;
-}
+void TCustomPanel::SetBorderWidth(int width) { SetAndInvalidate(borderWidth_, std::max(width, 0)); }
 
 void TCustomPanel::SetName(const std::string& name) {
   bool follow = captionFollowsName_ && !IsLoading() && Caption() == Name();

@@ -46,11 +46,6 @@ class TCustomPanel : public TWinControl {
   bool Locked() const { return locked_; }
   void SetLocked(bool locked) { locked_ = locked; }
 
-  // Pixels taken on each side by the bevels and the border.
-  int FrameWidth() const;
-  // The area inside the bevels and the border, where the caption goes.
-  RECT InnerRect() const;
-
   // A plain panel created by the program takes its new name as caption while the caption
   // still equals the old name (not while it is read from text). Off unless a class turns it on.
   void SetName(const std::string& name) override;
@@ -74,7 +69,6 @@ class TCustomPanel : public TWinControl {
 
  private:
   void DrawBevel(HDC dc, RECT& r, TBevelCut cut);
-  int BorderLineWidth() const { return borderStyle_ == bsSingle ? (ctl3D_ ? 2 : 1) : 0; }
   void AdoptParentLook();
 
   TAlignment alignment_ = taCenter;

@@ -24,7 +24,6 @@ class TMenuItem : public Component {
   void SetEnabled(bool enabled) { enabled_ = enabled; }
   bool Checked() const { return checked_; }
   void SetChecked(bool checked) { checked_ = checked; }
-  TMenuItem* ParentItem() const { return parent_; }
   const std::vector<TMenuItem*>& Items() const { return items_; }
   void Add(TMenuItem* item);
   void Remove(TMenuItem* item);

@@ -27,8 +27,7 @@ void TRadioButton::CreateParamsFor(CreateParams& params) {
 void TRadioButton::WindowCreated() { SendMessageA(HandleIfAllocated(), BM_SETCHECK, checked_, 0); }
 
 void TRadioButton::SetChecked(bool checked) {
-  if (checked == checked_) return;
-  checked_ = checked;
+  if (!SetField(checked_, checked)) return;
   SetTabStop(checked);
   if (HWND hwnd = HandleIfAllocated()) SendMessageA(hwnd, BM_SETCHECK, checked_, 0);
   if (!checked) return;
@@ -47,10 +46,6 @@ bool TRadioButton::Notify(UINT code, LRESULT& result) {
   result = 0;
   return true;
 }
-
-}  // namespace fw
-
-namespace fw {
 
 bool TRadioButton::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (msg != WM_SETFOCUS || checked_ || (GetKeyState(VK_LBUTTON) & 0x8000))

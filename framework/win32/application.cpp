@@ -43,10 +43,7 @@ void TApplication::ReadForm(TForm* form, std::string_view text) {
 }
 
 TForm* TApplication::AddForm(std::unique_ptr<TForm> form, std::optional<std::string_view> text) {
-  if (text)
-    ReadForm(form.get(), *text);
-  else
-    ReadForm(form.get());
+  ReadForm(form.get(), text ? *text : ResourceText(form->Class().name));
   if (!mainForm_) mainForm_ = form.get();
   return form.release();
 }
@@ -71,11 +68,6 @@ void TApplication::Run() {
   }
   while (!terminated_) HandleMessage();
   terminated_ = false;  // the loop is over; a later Run starts afresh
-}
-
-void TApplication::ProcessMessages() {
-  while (ProcessMessage()) {
-  }
 }
 
 void TApplication::HandleMessage() {
@@ -121,9 +113,7 @@ void TApplication::Idle() {
 }
 
 void TApplication::SetHint(const std::string& hint) {
-  if (hint == hint_) return;
-  hint_ = hint;
-  onHint(this);
+  if (SetField(hint_, hint)) onHint(this);
 }
 
 void TApplication::HandleException(const std::exception& error) {
@@ -146,8 +136,7 @@ HCURSOR StandardCursor(int cursor) {
 HCURSOR TApplication::CursorHandle() const { return StandardCursor(cursor_); }
 
 void TApplication::SetCursor(TCursor cursor) {
-  if (cursor == cursor_) return;
-  cursor_ = cursor;
+  if (!SetField(cursor_, cursor)) return;
   // Let the window under the pointer choose its pointer again now.
   POINT p;
   if (!GetCursorPos(&p)) return;

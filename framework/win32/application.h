@@ -55,8 +55,6 @@ class TApplication : public Component {
 
   // Shows the main form (as its WindowState says) and runs the message loop until Terminate.
   void Run();
-  // Handles every message in the queue, then returns.
-  void ProcessMessages();
   // Handles one message, waiting for one when there is none.
   void HandleMessage();
   // Ends the message loop (posts WM_QUIT). Terminated is true from when a loop has seen it

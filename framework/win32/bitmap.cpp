@@ -52,8 +52,7 @@ const ClassInfo& TBitmap::StaticClass() {
 TBitmap::~TBitmap() { FreeGdiObjects(); }
 
 void TBitmap::SetData(const std::string& data) {
-  if (data == data_) return;
-  data_ = data;
+  if (!SetField(data_, data)) return;
   image_ = BmpImage();
   decoded_ = false;
   rle8_ = Rle8::Unknown;
@@ -83,8 +82,6 @@ int TBitmap::Height() const { return IsRle8() ? rle8Height_ : Image().height; }
 bool TBitmap::Empty() const { return !IsRle8() && Image().Empty(); }
 
 uint32_t TBitmap::TransparentColor() const { return Empty() ? 0 : image_.At(0, image_.height - 1); }
-
-void TBitmap::Draw(HDC dc, int x, int y) const { StretchDraw(dc, RECT{x, y, x + Width(), y + Height()}); }
 
 void TBitmap::StretchDraw(HDC dc, const RECT& dest) const {
   if (IsRle8()) {

@@ -37,8 +37,7 @@ class TBitmap : public Persistent {
   // The colour drawn as transparent: that of the bottom-left pixel (0x00RRGGBB).
   uint32_t TransparentColor() const;
 
-  // The whole picture, opaque, at a point or stretched over a rectangle.
-  void Draw(HDC dc, int x, int y) const;
+  // The whole picture, opaque, stretched over a rectangle.
   void StretchDraw(HDC dc, const RECT& dest) const;
   // A frame (part of the picture) at a point, pixels of the transparent colour left out.
   void DrawTransparent(HDC dc, int x, int y, const RECT& frame);

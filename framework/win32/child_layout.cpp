@@ -51,10 +51,6 @@ TControl* TWinControl::ControlAtPos(POINT p, bool allowDisabled) const {
   return nullptr;
 }
 
-void TWinControl::SetBounds(int left, int top, int width, int height) {
-  TControl::SetBounds(left, top, width, height);
-}
-
 void TWinControl::BoundsChanged() {
   if (handle_) MoveWindow(handle_, Left(), Top(), Width(), Height(), TRUE);
   AlignControls();

@@ -100,21 +100,15 @@ POINT TControl::ClientToScreen(POINT p) const {
 }
 
 void TControl::SetAlign(TAlign align) {
-  if (align == align_) return;
-  align_ = align;
-  if (parent_) parent_->AlignControls();
+  if (SetField(align_, align) && parent_) parent_->AlignControls();
 }
 
 void TControl::SetVisible(bool visible) {
-  if (visible == visible_) return;
-  visible_ = visible;
-  VisibleChanged();
+  if (SetField(visible_, visible)) VisibleChanged();
 }
 
 void TControl::SetEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  EnabledChanged();
+  if (SetField(enabled_, enabled)) EnabledChanged();
 }
 
 bool TControl::Showing() const { return visible_ && (!parent_ || parent_->Showing()); }
@@ -155,9 +149,7 @@ void TControl::ParentFontChanged() {
 }
 
 void TControl::SetColor(TColor color) {
-  if (color == color_) return;
-  color_ = color;
-  ColorChanged();
+  if (SetField(color_, color)) ColorChanged();
 }
 
 void TControl::Invalidate() {}
@@ -185,11 +177,11 @@ void TGraphicControl::Invalidate() {
 
 void TGraphicControl::BoundsChanged() {
   // The old place must be repainted as well as the new one.
-  if (Parent() && Parent()->HandleAllocated()) InvalidateRect(Parent()->HandleIfAllocated(), nullptr, TRUE);
+  if (Parent()) Parent()->Invalidate();
 }
 
 void TGraphicControl::VisibleChanged() {
-  if (Parent() && Parent()->HandleAllocated()) InvalidateRect(Parent()->HandleIfAllocated(), nullptr, TRUE);
+  if (Parent()) Parent()->Invalidate();
 }
 
 }  // namespace fw

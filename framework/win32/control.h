@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "framework/core/component.h"
@@ -116,6 +115,12 @@ class TControl : public Component {
   virtual void ParentWindowCreated() {}
 
  protected:
+  // Sets a field that only changes how the control looks, and repaints it when the value is new.
+  template <class T>
+  void SetAndInvalidate(T& field, T value) {
+    if (SetField(field, value)) Invalidate();
+  }
+
   virtual void BoundsChanged() {}
   virtual void TextChanged() { Invalidate(); }
   virtual void EnabledChanged() { Invalidate(); }

@@ -19,15 +19,6 @@ void Frame3D(HDC dc, RECT& r, TColor topLeft, TColor bottomRight, int width) {
   }
 }
 
-void DrawLine(HDC dc, TColor color, int x1, int y1, int x2, int y2) {
-  HPEN pen = CreatePen(PS_SOLID, 1, ColorToRGB(color));
-  HGDIOBJ old = SelectObject(dc, pen);
-  MoveToEx(dc, x1, y1, nullptr);
-  LineTo(dc, x2, y2);
-  SelectObject(dc, old);
-  DeleteObject(pen);
-}
-
 void DrawControlText(HDC dc, const std::string& text, RECT r, UINT flags, TColor color, bool enabled) {
   int oldMode = SetBkMode(dc, TRANSPARENT);
   int length = static_cast<int>(text.size());

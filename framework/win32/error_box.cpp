@@ -7,6 +7,4 @@ void ShowErrorBox(HWND owner, const std::string& title, const std::string& messa
   ::MessageBoxA(owner, text.c_str(), title.c_str(), MB_ICONERROR | MB_OK);
 }
 
-std::string ErrorText(const std::exception& error) { return std::string(error.what()) + "."; }
-
 }  // namespace fw

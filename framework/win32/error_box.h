@@ -4,15 +4,11 @@
 
 #include <windows.h>
 
-#include <exception>
 #include <string>
 
 namespace fw {
 
 // Shows `message` followed by "." in a modal box titled `title` (the application title).
 void ShowErrorBox(HWND owner, const std::string& title, const std::string& message);
-
-// The box's text for an exception: its message followed by ".".
-std::string ErrorText(const std::exception& error);
 
 }  // namespace fw

@@ -24,29 +24,13 @@ TFont::~TFont() {
   if (handle_) DeleteObject(handle_);
 }
 
-void TFont::SetColor(TColor color) {
-  if (color == color_) return;
-  color_ = color;
-  Changed();
-}
+void TFont::SetColor(TColor color) { SetAndNotify(color_, color); }
 
-void TFont::SetHeight(int height) {
-  if (height == height_) return;
-  height_ = height;
-  Changed();
-}
+void TFont::SetHeight(int height) { SetAndNotify(height_, height); }
 
-void TFont::SetName(const std::string& name) {
-  if (name == name_) return;
-  name_ = name;
-  Changed();
-}
+void TFont::SetName(const std::string& name) { SetAndNotify(name_, name); }
 
-void TFont::SetStyle(int style) {
-  if (style == style_) return;
-  style_ = style;
-  Changed();
-}
+void TFont::SetStyle(int style) { SetAndNotify(style_, style); }
 
 void TFont::Assign(const TFont& other) {
   if (SameAs(other)) return;

@@ -38,6 +38,11 @@ class TFont : public Persistent {
   std::function<void()> onChange;
 
  private:
+  // Sets a field of the font and reports the change when the value is new.
+  template <class T>
+  void SetAndNotify(T& field, const T& value) {
+    if (SetField(field, value)) Changed();
+  }
   void Changed();
 
   TColor color_ = clWindowText;

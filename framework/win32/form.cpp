@@ -78,26 +78,19 @@ TForm::~TForm() {
 }
 
 void TForm::SetBorderStyle(TBorderStyle style) {
-  if (style == borderStyle_) return;
-  borderStyle_ = style;
-  ApplyStyles();
+  if (SetField(borderStyle_, style)) ApplyStyles();
 }
 
 void TForm::SetBorderIcons(int icons) {
-  if (icons == borderIcons_) return;
-  borderIcons_ = icons;
-  ApplyStyles();
+  if (SetField(borderIcons_, icons)) ApplyStyles();
 }
 
 void TForm::SetFormStyle(TFormStyle style) {
-  if (style == formStyle_) return;
-  formStyle_ = style;
-  ApplyStyles();
+  if (SetField(formStyle_, style)) ApplyStyles();
 }
 
 void TForm::SetWindowState(TWindowState state) {
-  if (state == windowState_) return;
-  windowState_ = state;
+  if (!SetField(windowState_, state)) return;
   HWND hwnd = HandleIfAllocated();
   if (!hwnd || !Visible() || !IsWindowVisible(hwnd)) return;  // applied when shown
   ::ShowWindow(hwnd, state == wsMinimized   ? SW_MINIMIZE

@@ -107,7 +107,6 @@ class TForm : public TWinControl {
   // The window styles that BorderStyle, BorderIcons and FormStyle give.
   void WindowStyles(DWORD& style, DWORD& ex) const;
   void ApplyStyles();
-  void ApplyClientSize(int width, int height);
   RECT FrameInsets() const;  // left, top, right and bottom frame widths of the styles
   void SyncBounds();         // bounds from the window (the normal-position ones while minimised)
   void Resized();

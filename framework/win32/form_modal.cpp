@@ -9,24 +9,13 @@ namespace fw {
 
 namespace {
 
-BOOL CALLBACK DisableWindow(HWND hwnd, LPARAM param) {
+// Disables a visible, enabled top-level window of the thread and adds it to the list.
+BOOL CALLBACK DisableWindow(HWND hwnd, LPARAM list) {
   if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
     EnableWindow(hwnd, FALSE);
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
   }
   return TRUE;
-}
-
-// Disables the visible, enabled top-level windows of this thread; returns them.
-std::vector<HWND> DisableThreadWindows() {
-  std::vector<HWND> disabled;
-  EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
-  return disabled;
-}
-
-void EnableWindows(const std::vector<HWND>& windows) {
-  for (HWND hwnd : windows)
-    if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
 }
 
 }  // namespace
@@ -56,12 +45,14 @@ int TForm::ShowModal() {
   HWND previous = GetActiveWindow();
   // Owned by the window it was opened from: above it, and out of the taskbar.
   SetWindowLongPtrA(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(previous));
-  std::vector<HWND> disabled = DisableThreadWindows();
+  std::vector<HWND> disabled;
+  EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
   modal_ = true;
   modalResult_ = mrNone;
   auto end = [&] {
     modal_ = false;
-    EnableWindows(disabled);
+    for (HWND window : disabled)
+      if (IsWindow(window)) EnableWindow(window, TRUE);
     Hide();
     SetWindowLongPtrA(hwnd, GWLP_HWNDPARENT, 0);
     if (previous && IsWindow(previous)) SetActiveWindow(previous);

@@ -9,8 +9,8 @@ namespace fw {
 namespace {
 const UINT_PTR kShowTimer = 1, kHideTimer = 2;
 const int kPointerHeight = 20;  // the tip goes below the pointer
-}  // namespace
 
+// The parts of a hint "short|long"; a hint without "|" is both.
 std::string GetShortHint(const std::string& hint) { return hint.substr(0, hint.find('|')); }
 
 std::string GetLongHint(const std::string& hint) {
@@ -18,26 +18,27 @@ std::string GetLongHint(const std::string& hint) {
   return bar == std::string::npos ? hint : hint.substr(bar + 1);
 }
 
+// The hint of control or of its nearest parent that has one.
 std::string HintOf(const TControl* control) {
   for (const TControl* c = control; c; c = c->Parent())
     if (!c->Hint().empty()) return c->Hint();
   return "";
 }
 
+// The control of this program under a screen point, graphic controls included; null if none.
 TControl* ControlAtScreen(POINT screen) {
   HWND hwnd = WindowFromPoint(screen);
   DWORD process = 0;
   if (!hwnd || !GetWindowThreadProcessId(hwnd, &process) || process != GetCurrentProcessId()) return nullptr;
-  // Windows inside a native control (the edit of a combo box) belong to that control.
-  TWinControl* control = nullptr;
-  while (hwnd && !(control = TWinControl::FromHandle(hwnd)) && (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD))
-    hwnd = GetParent(hwnd);
+  TWinControl* control = TWinControl::ControlOfWindow(hwnd);
   if (!control) return nullptr;
   POINT client = screen;
   ScreenToClient(control->HandleIfAllocated(), &client);
   if (TControl* graphic = control->ControlAtPos(client, true)) return graphic;
   return control;
 }
+
+}  // namespace
 
 HintTracker::HintTracker(std::function<void(const std::string&)> hintChanged)
     : hintChanged_(std::move(hintChanged)) {}

@@ -15,16 +15,7 @@
 
 namespace fw {
 
-class TControl;
 class MessageWindow;
-
-// The parts of a hint "short|long"; a hint without "|" is both.
-std::string GetShortHint(const std::string& hint);
-std::string GetLongHint(const std::string& hint);
-// The hint of control or of its nearest parent that has one.
-std::string HintOf(const TControl* control);
-// The control of this program under a screen point, graphic controls included; null if none.
-TControl* ControlAtScreen(POINT screen);
 
 class HintTracker : public MessageLoopStep {
  public:

@@ -6,23 +6,13 @@ namespace fw {
 
 namespace {
 
-// The control that a window belongs to: ours, or a native window inside one of ours.
-TWinControl* ControlOf(HWND hwnd) {
-  while (hwnd) {
-    if (TWinControl* control = TWinControl::FromHandle(hwnd)) return control;
-    if (!(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) return nullptr;
-    hwnd = GetParent(hwnd);
-  }
-  return nullptr;
-}
-
 bool Pressed(int key) { return GetKeyState(key) < 0; }
 
 }  // namespace
 
-bool HandleNavigationKey(const MSG& msg) {
+bool KeyNavigation::PreTranslate(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
-  TWinControl* control = ControlOf(msg.hwnd);
+  TWinControl* control = TWinControl::ControlOfWindow(msg.hwnd);
   TForm* form = GetParentForm(control);
   if (!form) return false;
   TWinControl* focused = control == form ? nullptr : control;

@@ -10,13 +10,11 @@
 
 namespace fw {
 
-// True when the key was used and the message must go no further.
-bool HandleNavigationKey(const MSG& msg);
-
 // The navigation as a step of the message loop.
 class KeyNavigation : public MessageLoopStep {
  public:
-  bool PreTranslate(const MSG& msg) override { return HandleNavigationKey(msg); }
+  // True when the key was used and the message must go no further.
+  bool PreTranslate(const MSG& msg) override;
 };
 
 }  // namespace fw

@@ -42,15 +42,11 @@ TTimer::~TTimer() {
 }
 
 void TTimer::SetEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  UpdateTimer();
+  if (SetField(enabled_, enabled)) UpdateTimer();
 }
 
 void TTimer::SetInterval(int interval) {
-  if (interval == interval_) return;
-  interval_ = interval;
-  UpdateTimer();
+  if (SetField(interval_, interval)) UpdateTimer();
 }
 
 void TTimer::Loaded() {

@@ -20,7 +20,6 @@ class ToolTip {
   // Shows text with the tip's top-left corner at the screen point.
   void Show(const std::string& text, POINT at);
   void Hide();
-  bool Visible() const { return shown_; }
   HWND Handle() const { return tip_; }
 
  private:

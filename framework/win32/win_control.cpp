@@ -1,6 +1,7 @@
 #include "framework/win32/win_control.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/core/property_builders.h"
 
@@ -42,6 +43,15 @@ TWinControl* TWinControl::FromHandle(HWND hwnd) {
   return hwnd ? reinterpret_cast<TWinControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)) : nullptr;
 }
 
+TWinControl* TWinControl::ControlOfWindow(HWND hwnd) {
+  while (hwnd) {
+    if (TWinControl* control = FromHandle(hwnd)) return control;
+    if (!(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) return nullptr;
+    hwnd = GetParent(hwnd);
+  }
+  return nullptr;
+}
+
 HWND TWinControl::Handle() {
   if (!handle_ && !IsDestroying()) {
     if (Parent()) Parent()->Handle();
@@ -50,15 +60,21 @@ HWND TWinControl::Handle() {
   return handle_;
 }
 
+std::string TWinControl::WindowText() const {
+  if (!handle_) return TControl::Text();
+  std::vector<char> buffer(GetWindowTextLengthA(handle_) + 1);
+  int length = GetWindowTextA(handle_, buffer.data(), static_cast<int>(buffer.size()));
+  return std::string(buffer.data(), length > 0 ? length : 0);
+}
+
 void TWinControl::CreateParamsFor(CreateParams& params) {
   params.style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   params.caption = Text();
 }
 
 void TWinControl::DestroyWnd() {
-  if (!handle_) return;
-  HWND hwnd = handle_;
-  DestroyWindow(hwnd);  // WM_NCDESTROY clears handle_ of this window and of every child window
+  // WM_NCDESTROY clears handle_ of this window and of every child window.
+  if (handle_) DestroyWindow(handle_);
 }
 
 void TWinControl::SetParent(TWinControl* parent) {

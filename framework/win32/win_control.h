@@ -43,6 +43,9 @@ class TWinControl : public TControl {
   bool HandleAllocated() const { return handle_ != nullptr; }
   HWND HandleIfAllocated() const { return handle_; }
   static TWinControl* FromHandle(HWND hwnd);
+  // The control a window belongs to: ours, or a native window inside one of ours (the edit of a
+  // combo box); null if none.
+  static TWinControl* ControlOfWindow(HWND hwnd);
 
   const std::vector<TControl*>& Controls() const { return controls_; }
   void InsertControl(TControl* control);
@@ -78,7 +81,6 @@ class TWinControl : public TControl {
   virtual void FocusChanged(TWinControl* control);
   void Loaded() override;
 
-  void SetBounds(int left, int top, int width, int height) override;
   void AlignControls();
   void Invalidate() override;
   void GetChildren(std::vector<Component*>& children, Component* root) const override;
@@ -89,6 +91,10 @@ class TWinControl : public TControl {
   LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
 
  protected:
+  // The text the window holds while it exists, else the text kept in the object: Text of a
+  // native control whose window holds what the user types.
+  std::string WindowText() const;
+
   virtual void CreateParamsFor(CreateParams& params);
   virtual void CreateWnd();
   virtual void DestroyWnd();

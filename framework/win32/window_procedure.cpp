@@ -136,24 +136,18 @@ bool TWinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       return false;
     case WM_CONTEXTMENU:
       return HandleContextMenu(reinterpret_cast<HWND>(wp), lp);
-    case WM_SETCURSOR:
+    case WM_SETCURSOR: {
       // The application-wide pointer (the hourglass while starting) wins over every window's own.
       if (LOWORD(lp) != HTCLIENT) return false;
-      if (HCURSOR cursor = Application()->CursorHandle()) {
-        ::SetCursor(cursor);
-        result = TRUE;
-        return true;
-      }
+      HCURSOR cursor = Application()->CursorHandle();
       // Then the control's own, over its own window (a parent is asked first and must not take
       // the pointer of its children).
-      if (HCURSOR cursor = reinterpret_cast<HWND>(wp) == handle_ ? StandardCursor(Cursor()) : nullptr) {
-        ::SetCursor(cursor);
-        result = TRUE;
-        return true;
-      }
-      return false;
-    case WM_DESTROY:
-      return false;
+      if (!cursor && reinterpret_cast<HWND>(wp) == handle_) cursor = StandardCursor(Cursor());
+      if (!cursor) return false;
+      ::SetCursor(cursor);
+      result = TRUE;
+      return true;
+    }
   }
   if (native_) return false;
   switch (msg) {

@@ -48,7 +48,6 @@ TEST(WriteBatchFile, ObstacleGivesAccessDeniedAndASecondAttemptWritesTheSameByte
     FAIL() << "no error";
   } catch (const fw::IoError& e) {
     EXPECT_STREQ(e.what(), "File access denied");
-    EXPECT_EQ(e.Code(), ERROR_ACCESS_DENIED);
   }
   ASSERT_TRUE(::RemoveDirectoryA(path.c_str()));
   WriteBatchFile(path, kLine);
@@ -82,7 +81,6 @@ TEST(WriteBatchFile, MissingDirectoryGivesPathNotFound) {
     FAIL() << "no error";
   } catch (const fw::IoError& e) {
     EXPECT_STREQ(e.what(), "Path not found");
-    EXPECT_EQ(e.Code(), ERROR_PATH_NOT_FOUND);
   }
 }
 

@@ -180,21 +180,6 @@ TEST_F(AlphaPanelTest, RebuildLeavesControlsPlacedOnThePanel) {
   EXPECT_EQ(placed->GroupIndex(), 1);
 }
 
-TEST_F(AlphaPanelTest, ButtonFontWriteReachesEverySpeedButton) {
-  auto* placed = new TWin95SpeedButton(host_.get());
-  placed->SetParent(panel_);
-  fw::TFont font;
-  font.SetName("System");
-  font.SetHeight(-13);
-  panel_->SetButtonFont(font);
-  EXPECT_TRUE(Button('A')->Font()->SameAs(font));
-  EXPECT_TRUE(placed->Font()->SameAs(font));
-  EXPECT_TRUE(panel_->ButtonFont()->SameAs(font));
-  // In place, the font object reaches no button.
-  panel_->ButtonFont()->SetHeight(-20);
-  EXPECT_EQ(Button('A')->Font()->Height(), -13);
-}
-
 TEST_F(AlphaPanelTest, ValueChangeHandlerMayRebuildTheGrid) {
   bool rebuilt = false;
   panel_->onValueChange = fw::Method{"", [&](fw::Component*) {

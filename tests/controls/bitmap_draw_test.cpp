@@ -67,7 +67,7 @@ TEST_F(BitmapDrawTest, EmbossedCopyDrawsDarkPixelsInHighlightThenShadow) {
 }
 
 TEST_F(BitmapDrawTest, OpaqueAndStretchedDrawing) {
-  bitmap_.Draw(dc_, 0, 0);
+  bitmap_.StretchDraw(dc_, RECT{0, 0, bitmap_.Width(), bitmap_.Height()});
   EXPECT_EQ(At(1, 0), kOlive);
   EXPECT_EQ(At(3, 1), kGreen);
   bitmap_.StretchDraw(dc_, RECT{0, 10, 8, 14});
@@ -88,7 +88,7 @@ TEST(LauncherPictures, DrawnExactlyAsDecoded) {
     ASSERT_EQ(picture.Width(), decoded.width);
     ASSERT_EQ(picture.Height(), decoded.height);
     gv::test::Canvas canvas(2 * decoded.width, 2 * decoded.height);
-    picture.Draw(canvas.Dc(), 0, 0);
+    picture.StretchDraw(canvas.Dc(), RECT{0, 0, decoded.width, decoded.height});
     int wrong = 0;
     for (int y = 0; y < decoded.height; ++y)
       for (int x = 0; x < decoded.width; ++x) wrong += canvas.Rgb(x, y) != decoded.At(x, y);
@@ -111,7 +111,7 @@ TEST_F(BitmapDrawTest, MalformedDataIsKeptButEmpty) {
   EXPECT_EQ(changes, 1);
   bitmap_.DrawTransparent(dc_, 0, 0, RECT{0, 0, 4, 2});  // draws nothing
   bitmap_.DrawEmbossed(dc_, 0, 0, RECT{0, 0, 4, 2}, 0, 0);
-  bitmap_.Draw(dc_, 0, 0);
+  bitmap_.StretchDraw(dc_, RECT{0, 0, 4, 2});
   EXPECT_EQ(At(0, 0), kMagenta);
 }
 

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "framework/core/error.h"
-#include "store/binary_rows_file.h"
+#include "store/section_binary_rows.h"
 #include "tests/support/file_bytes.h"
 
 namespace gv::store {
@@ -126,8 +126,8 @@ TEST_F(IniSectionTest, FailedWritesNameTheFile) {
   }
 }
 
-TEST_F(IniSectionTest, BinaryRowsFileKeepsRowsInOrder) {
-  BinaryRowsFile rows(file_);
+TEST_F(IniSectionTest, BinaryRowsKeepRowsInOrder) {
+  SectionBinaryRows rows(ini_, file_);
   const std::string row(64, 'A');
   rows.WriteRows("frmMain.Win95SpeedButton2.Glyph.Data", {row, row, "0A0B"});
   EXPECT_EQ(ini_.ReadSection(file_, "frmMain.Win95SpeedButton2.Glyph.Data"),

@@ -107,12 +107,6 @@ TEST_F(LifecycleTest, ItemRules) {
   EXPECT_EQ(store->Items()->IndexOfComponent(window->FindComponent("CheckBox1")), 1);
   store->Items()->RemoveComponent(window->FindComponent("CheckBox1"));
   EXPECT_EQ(store->Items()->IndexOfComponent(window->FindComponent("CheckBox1")), -1);
-
-  TAutoPropertiesStore copy(window.get());
-  copy.SetItems(*store->Items());
-  ASSERT_EQ(copy.Items()->Count(), 8u);
-  EXPECT_EQ(copy.Items()->Items(5)->Component(), window->FindComponent("ListBox1"));
-  EXPECT_EQ(copy.Items()->Items(5)->StoredProp()->Lines(), Lines{"Items"});
 }
 
 TEST_F(LifecycleTest, EffectiveNamesComeFromTheProgramAndTheOwner) {

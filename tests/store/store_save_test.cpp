@@ -51,7 +51,7 @@ TEST_F(SaveTest, DestroyedAndUnnamedComponentsAreLeftOut) {
   auto* unnamed = new TTestEdit(window.get());
   unnamed->SetText("x");
   store->Items()->Add()->SetComponent(unnamed);
-  store->Items()->Items(8)->StoredProp()->Add("Text");
+  store->Items()->Items(8)->StoredProp()->SetStrings({"Text"});
   store->Save();
   for (const std::string& line : Section()) EXPECT_EQ(line.find("Text"), std::string::npos) << line;
 }

@@ -101,7 +101,8 @@ TEST_F(ComboBoxTest, WindowFollowsItems) {
   TComboBox* combo = AddCombo(fw::csDropDownList);
   HWND hwnd = combo->Handle();
   combo->SetItemIndex(1);
-  combo->Items()->Add("Extra");  // added at the end: the current item stays
+  // Added at the end: the current item stays.
+  combo->Items()->SetStrings({"General", "Multiplayer", "Map", "Network", "Extra"});
   EXPECT_EQ(SendMessageA(hwnd, CB_GETCOUNT, 0, 0), 5);
   EXPECT_EQ(combo->ItemIndex(), 1);
   char text[32] = {};

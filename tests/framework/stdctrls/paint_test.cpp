@@ -40,9 +40,6 @@ TEST(PanelPaint, LoweredDoubleFrameIsSunkenTwice) {
     EXPECT_EQ(c.At(15, 19 - i), kLight) << i;
   }
   EXPECT_EQ(c.At(2, 2), kFace);
-  EXPECT_EQ(panel.FrameWidth(), 2);
-  EXPECT_EQ(panel.InnerRect().left, 2);
-  EXPECT_EQ(panel.InnerRect().right, 28);
 }
 
 TEST(PanelPaint, RaisedOuterBorderAndLoweredInner) {
@@ -62,7 +59,6 @@ TEST(PanelPaint, RaisedOuterBorderAndLoweredInner) {
   EXPECT_EQ(c.At(5, 15), kShadow);  // lowered inner bevel
   EXPECT_EQ(c.At(6, 15), kShadow);
   EXPECT_EQ(c.At(33, 15), kLight);
-  EXPECT_EQ(panel.FrameWidth(), 7);
 }
 
 TEST(PanelPaint, CaptionIsAlignedAndClippedInsideTheBevels) {

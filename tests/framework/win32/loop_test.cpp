@@ -208,7 +208,7 @@ TEST_F(LoopTest, ExceptionsInHandlersShowTheErrorBoxAndTheLoopCarriesOn) {
   button->onClick.fn = [](Component*) { throw Error("Boom"); };
   BoxSeen seen = BoxFrom([&] {
     PostMessageA(button->Handle(), BM_CLICK, 0, 0);
-    Application()->ProcessMessages();  // returns once the box has been closed
+    gv::test::DispatchPending();  // returns once the box has been closed
   });
   EXPECT_EQ(seen.title, "Test App");
   EXPECT_EQ(seen.text, "Boom.");
