@@ -6,7 +6,8 @@
 namespace fw {
 
 // The program entry calls it once, before the first form is read (a second call changes
-// nothing); it registers the classes of the custom controls and the store itself.
+// nothing). The classes of the custom controls and of the settings store are registered by
+// the program, each by its own part.
 void SetUpFramework();
 
 }  // namespace fw

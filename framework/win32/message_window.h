@@ -1,5 +1,5 @@
 // A hidden message-only window of our class, for objects that have no window of their own but
-// need window messages on the GUI thread: timers (TTimer, the hint delays).
+// need window messages on the GUI thread: the hint line's delay timers.
 #pragma once
 
 #include <functional>
