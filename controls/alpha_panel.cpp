@@ -166,9 +166,9 @@ void TAlphaPanel::Loaded() {
   CreateButtons();
 }
 
-void TAlphaPanel::Notification(fw::Component* component, fw::Operation operation) {
-  if (operation == fw::Operation::Remove && component == lastButton_) lastButton_ = nullptr;
-  TCustomPanel::Notification(component, operation);
+void TAlphaPanel::Notification(fw::Component* component) {
+  if (component == lastButton_) lastButton_ = nullptr;
+  TCustomPanel::Notification(component);
 }
 
 }  // namespace gv

@@ -74,7 +74,7 @@ class TAlphaPanel : public fw::TCustomPanel {
   void ButtonClick(fw::Component* sender);
 
   void Loaded() override;
-  void Notification(fw::Component* component, fw::Operation operation) override;
+  void Notification(fw::Component* component) override;
 
  private:
   // A metric of the grid: a new value makes the grid again.

@@ -112,9 +112,9 @@ void TAutoPropertiesStore::Loaded() {
   if (active_) WithErrorsReported(&TAutoPropertiesStore::Restore);
 }
 
-void TAutoPropertiesStore::Notification(fw::Component* component, fw::Operation operation) {
-  fw::Component::Notification(component, operation);
-  if (operation == fw::Operation::Remove && component != this) items_.RemoveComponent(component);
+void TAutoPropertiesStore::Notification(fw::Component* component) {
+  fw::Component::Notification(component);
+  if (component != this) items_.RemoveComponent(component);
 }
 
 void TAutoPropertiesStore::HookOwner() {

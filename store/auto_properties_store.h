@@ -64,7 +64,7 @@ class TAutoPropertiesStore : public fw::Component {
   bool Saved() const { return saved_; }
 
   void Loaded() override;
-  void Notification(fw::Component* component, fw::Operation operation) override;
+  void Notification(fw::Component* component) override;
 
   // Replaces the platform the store works on (tests run it on in-memory sections).
   void SetPlatform(std::unique_ptr<store::StorePlatform> platform);

@@ -80,7 +80,7 @@ void Component::UnindexName(Component* component) {
   }
 }
 
-void Component::Notification(Component* component, Operation operation) {
+void Component::Notification(Component* component) {
   // Iterate over a copy: a receiver may destroy or move components while it is told. Once one
   // has, each later one is told only if it is still owned; until then all are.
   std::vector<Component*> owned = components_;
@@ -88,7 +88,7 @@ void Component::Notification(Component* component, Operation operation) {
   for (Component* c : owned) {
     if (ownedChanges_ != changes && std::find(components_.begin(), components_.end(), c) == components_.end())
       continue;
-    c->Notification(component, operation);
+    c->Notification(component);
   }
 }
 
@@ -112,7 +112,7 @@ void Component::Remove(Component* component) {
   UnindexName(component);
   ++ownedChanges_;
   component->owner_ = nullptr;
-  Notification(component, Operation::Remove);
+  Notification(component);
 }
 
 }  // namespace fw

@@ -11,11 +11,6 @@
 
 namespace fw {
 
-// What a component is told of another of its owner's. Only removals are told: nothing needs to
-// hear of an insertion, and telling every owned component of each new one made reading a
-// window cost the square of its components.
-enum class Operation { Remove };
-
 class Component : public Persistent {
  public:
   FW_CLASS()
@@ -43,8 +38,10 @@ class Component : public Persistent {
   virtual void Loaded() { state_ &= ~kLoading; }
 
   // Sent to the owner, and from it to every owned component, when a component of the owner is
-  // removed. Overrides call the base to pass it on.
-  virtual void Notification(Component* component, Operation operation);
+  // removed, so that references to it can be dropped. Overrides call the base to pass it on.
+  // Insertions are not told: nothing needs to hear of them, and telling every owned component of
+  // each new one made reading a window cost the square of its components.
+  virtual void Notification(Component* component);
 
   // How components nest in description text. The loader hands a child object's enclosing
   // component to SetParentComponent; the writer asks GetChildren which components to write

@@ -127,9 +127,9 @@ void TPopupMenu::GetChildren(std::vector<Component*>& children, Component* root)
     if (item->Owner() == root) children.push_back(item);
 }
 
-void TPopupMenu::Notification(Component* component, Operation operation) {
-  if (operation == Operation::Remove && component == popupComponent_) popupComponent_ = nullptr;
-  Component::Notification(component, operation);
+void TPopupMenu::Notification(Component* component) {
+  if (component == popupComponent_) popupComponent_ = nullptr;
+  Component::Notification(component);
 }
 
 void TPopupMenu::Popup(int x, int y) {

@@ -63,7 +63,7 @@ class TPopupMenu : public Component {
   void SetPopupComponent(Component* c) { popupComponent_ = c; }
 
   void GetChildren(std::vector<Component*>& children, Component* root) const override;
-  void Notification(Component* component, Operation operation) override;
+  void Notification(Component* component) override;
 
  private:
   std::vector<TMenuItem*> items_;

@@ -52,9 +52,9 @@ void TApplication::FormDestroyed(TForm* form) {
   if (form == mainForm_) mainForm_ = nullptr;
 }
 
-void TApplication::Notification(Component* component, Operation operation) {
-  if (operation == Operation::Remove && component == mainForm_) mainForm_ = nullptr;
-  Component::Notification(component, operation);
+void TApplication::Notification(Component* component) {
+  if (component == mainForm_) mainForm_ = nullptr;
+  Component::Notification(component);
 }
 
 void TApplication::Run() {

@@ -90,7 +90,7 @@ class TApplication : public Component {
 
   // Told by each form as it goes.
   void FormDestroyed(TForm* form);
-  void Notification(Component* component, Operation operation) override;
+  void Notification(Component* component) override;
 
  private:
   TForm* AddForm(std::unique_ptr<TForm> form, std::optional<std::string_view> text);

@@ -158,9 +158,9 @@ Component* TControl::ParentComponent() const { return parent_; }
 
 void TControl::SetParentComponent(Component* parent) { SetParent(dynamic_cast<TWinControl*>(parent)); }
 
-void TControl::Notification(Component* component, Operation operation) {
-  if (operation == Operation::Remove && component == popupMenu_) popupMenu_ = nullptr;
-  Component::Notification(component, operation);
+void TControl::Notification(Component* component) {
+  if (component == popupMenu_) popupMenu_ = nullptr;
+  Component::Notification(component);
 }
 
 const ClassInfo& TGraphicControl::StaticClass() {

@@ -107,7 +107,7 @@ class TControl : public Component {
   bool HasParent() const override { return true; }
   Component* ParentComponent() const override;
   void SetParentComponent(Component* parent) override;
-  void Notification(Component* component, Operation operation) override;
+  void Notification(Component* component) override;
 
   // Called by the parent when its font or hint setting changes.
   void ParentFontChanged();

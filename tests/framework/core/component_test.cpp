@@ -32,9 +32,9 @@ class Dropper : public TWidget {
  public:
   using TWidget::TWidget;
   Component* victim = nullptr;
-  void Notification(Component* c, Operation op) override {
-    if (op == Operation::Remove && victim) delete std::exchange(victim, nullptr);
-    TWidget::Notification(c, op);
+  void Notification(Component* c) override {
+    if (victim) delete std::exchange(victim, nullptr);
+    TWidget::Notification(c);
   }
 };
 

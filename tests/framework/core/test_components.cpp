@@ -103,12 +103,10 @@ void TWidget::GetChildren(std::vector<Component*>& children, Component* root) co
   Component::GetChildren(children, root);
 }
 
-void TWidget::Notification(Component* c, Operation op) {
-  if (op == Operation::Remove) {
-    removed.push_back(c->Name());
-    if (c == buddy_) buddy_ = nullptr;
-  }
-  Component::Notification(c, op);
+void TWidget::Notification(Component* c) {
+  removed.push_back(c->Name());
+  if (c == buddy_) buddy_ = nullptr;
+  Component::Notification(c);
 }
 
 const ClassInfo& TBoard::StaticClass() {

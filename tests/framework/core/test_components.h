@@ -97,7 +97,7 @@ class TWidget : public Component {
   Component* ParentComponent() const override { return parent_; }
   void SetParentComponent(Component* parent) override;
   void GetChildren(std::vector<Component*>& children, Component* root) const override;
-  void Notification(Component* c, Operation op) override;
+  void Notification(Component* c) override;
   void Loaded() override {
     Component::Loaded();
     ++loadedCalls;
