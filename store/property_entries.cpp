@@ -1,6 +1,5 @@
 #include "store/property_entries.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "framework/core/desc_parser.h"
@@ -14,17 +13,6 @@ namespace {
 using fw::desc::Property;
 using fw::desc::Value;
 
-std::string HexRow(const std::string& bytes, size_t begin, size_t end) {
-  static const char kHex[] = "0123456789ABCDEF";
-  std::string row;
-  for (size_t i = begin; i < end; ++i) {
-    const unsigned char b = static_cast<unsigned char>(bytes[i]);
-    row += kHex[b >> 4];
-    row += kHex[b & 15];
-  }
-  return row;
-}
-
 // Binary data of a row or more: its rows to a section of their own, named by the entry "{}".
 void FlattenBinaryRows(const std::string& key, const std::string& bytes, const std::string& section_prefix,
                        BinaryRows& binary, std::vector<std::string>& entries) {
@@ -32,7 +20,7 @@ void FlattenBinaryRows(const std::string& key, const std::string& bytes, const s
   entries.push_back(key + "{}=" + section);
   std::vector<std::string> rows;
   for (size_t i = 0; i < bytes.size(); i += fw::desc::kBinaryRowBytes)
-    rows.push_back(HexRow(bytes, i, std::min(bytes.size(), i + fw::desc::kBinaryRowBytes)));
+    rows.push_back(fw::desc::HexText(std::string_view(bytes).substr(i, fw::desc::kBinaryRowBytes)));
   binary.WriteRows(section, rows);
 }
 

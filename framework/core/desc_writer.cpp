@@ -139,14 +139,14 @@ class Writer {
   }
 
   void WriteBinary(const std::string& bytes, int level) {
-    static const char kHex[] = "0123456789ABCDEF";
     out_ += '{';
-    bool rows = bytes.size() >= kBinaryRowBytes;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-      if (rows && i % kBinaryRowBytes == 0) NewLine(level + 1);
-      unsigned char b = static_cast<unsigned char>(bytes[i]);
-      out_ += kHex[b >> 4];
-      out_ += kHex[b & 15];
+    if (bytes.size() < kBinaryRowBytes) {
+      out_ += HexText(bytes);
+    } else {
+      for (size_t i = 0; i < bytes.size(); i += kBinaryRowBytes) {
+        NewLine(level + 1);
+        out_ += HexText(std::string_view(bytes).substr(i, kBinaryRowBytes));
+      }
     }
     out_ += '}';
   }
@@ -155,6 +155,18 @@ class Writer {
 };
 
 }  // namespace
+
+std::string HexText(std::string_view bytes) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string text;
+  text.reserve(bytes.size() * 2);
+  for (char c : bytes) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    text += kHex[b >> 4];
+    text += kHex[b & 15];
+  }
+  return text;
+}
 
 std::string QuoteString(const std::string& text) {
   if (text.empty()) return "''";

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "framework/core/desc_tree.h"
 
@@ -16,6 +17,9 @@ std::string Write(const Object& root);
 
 // One value as it stands after "Name = " on a line at the given nesting level.
 std::string WriteValue(const Value& value, int level);
+
+// Bytes as two upper-case hexadecimal digits each, as binary data is written.
+std::string HexText(std::string_view bytes);
 
 // A string in quoted runs and "#" codes ("'it'#39's'"; "''" when empty).
 std::string QuoteString(const std::string& text);
