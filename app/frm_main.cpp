@@ -6,6 +6,7 @@
 #include "app/about_box.h"
 #include "app/find_component.h"
 #include "app/launch.h"
+#include "app/single_instance.h"
 #include "app/splash.h"
 #include "controls/int_edit.h"
 #include "controls/speed_button.h"
@@ -141,6 +142,16 @@ bool TfrmMain::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     ReportSkippedSettings();
     return true;
   }
+  // A second start: the window comes to the front, unless the splash is still up, whose end
+  // brings it up anyway.
+  if (msg == BringUpMessage()) {
+    if (broughtUp_) {
+      SetWindowState(fw::wsNormal);
+      SetForegroundWindow(Handle());
+    }
+    result = 0;
+    return true;
+  }
   return fw::TForm::WndProc(msg, wp, lp, result);
 }
 
@@ -152,12 +163,13 @@ void TfrmMain::ShowHint(fw::Component*) { ui_.statusLine->SetCaption(fw::Applica
 
 // A save that fails here is reported and the window closes all the same: every way out passes
 // this handler, so a settings file that cannot be written would otherwise keep the program from
-// ever ending.
+// ever ending. When the store's close query has just reported the same failure, the close has
+// had its one report.
 void TfrmMain::FormClose(fw::Component*) {
   try {
     SaveSettings();
   } catch (const std::exception& e) {
-    fw::Application()->HandleException(e);
+    if (!ui_.settings->CloseSaveFailed()) fw::Application()->HandleException(e);
   }
 }
 
