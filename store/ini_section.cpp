@@ -15,9 +15,10 @@ namespace gv::store {
 namespace {
 
 // The section's entries as the profile functions list them: "key=value" strings separated by
-// nulls. They are never longer than the file they come from.
+// nulls. They are never longer than the file they come from; the room to spare is for a file
+// that another program makes longer between the two reads.
 std::string SectionText(const std::string& file, const std::string& section, size_t file_size) {
-  std::string buffer(file_size + 2, '\0');
+  std::string buffer(2 * file_size + 4096, '\0');
   const DWORD length = GetPrivateProfileSectionA(section.c_str(), buffer.data(),
                                                  static_cast<DWORD>(buffer.size()), file.c_str());
   buffer.resize(std::min<size_t>(length, buffer.size()));
@@ -79,9 +80,7 @@ void IniSection::WriteSections(const std::string& file, const std::vector<Sectio
   const std::string path = ProfilePath(file);
   const WholeFile old = ReadWholeFile(path);
   if (old.state == WholeFile::State::kUnreadable) throw fw::Error("Unable to write to " + file);
-  std::vector<SectionLines> written;
-  for (const SectionLines& s : sections) written.push_back({s.name, ProfileLines(s.lines)});
-  const std::string text = ReplaceSections(old.bytes, written);
+  const std::string text = ReplaceSections(old.bytes, sections);
   if (text == old.bytes && (old.state == WholeFile::State::kRead || text.empty())) return;
   if (!ReplaceWholeFile(path, text)) throw fw::Error("Unable to write to " + file);
 }

@@ -42,10 +42,12 @@ bool HeaderName(std::string_view line, std::string_view& name) {
   return true;
 }
 
+// The section as the profile functions write it; nothing for a section without lines.
 std::string SectionText(const SectionLines& section) {
-  if (section.lines.empty()) return std::string();
+  const std::vector<std::string> lines = ProfileLines(section.lines);
+  if (lines.empty()) return std::string();
   std::string text = "[" + section.name + "]\r\n";
-  for (const std::string& line : section.lines) text += line + "\r\n";
+  for (const std::string& line : lines) text += line + "\r\n";
   return text;
 }
 
@@ -92,9 +94,10 @@ std::string ReplaceSections(std::string_view text, const std::vector<SectionLine
       out.append(text.substr(line.start, line.end - line.start));
   }
   for (size_t i = 0; i < sections.size(); ++i) {
-    if (written[i] || sections[i].lines.empty()) continue;
+    const std::string added = written[i] ? std::string() : SectionText(sections[i]);
+    if (added.empty()) continue;
     if (!out.empty() && out.back() != '\n') out += "\r\n";
-    out += SectionText(sections[i]);
+    out += added;
   }
   return out;
 }

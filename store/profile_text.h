@@ -18,10 +18,11 @@ namespace gv::store {
 // without "=", without a key or with an empty value (which reads as no value) left out.
 std::vector<std::string> ProfileLines(const std::vector<std::string>& entries);
 
-// text with each section replaced where it first stands (headers matched without regard to case;
-// later sections of the same name dropped) or, when it is not there, added at the end. A section
-// without lines is removed. Everything else (text before the first header, the other sections,
-// the blank lines that end a section) is kept byte for byte.
+// text with each section (its entries made into ProfileLines) replaced where it first stands
+// (headers matched without regard to case; later sections of the same name dropped) or, when it
+// is not there, added at the end. A section without lines is removed. Everything else (text
+// before the first header, the other sections, the blank lines that end a section) is kept byte
+// for byte.
 std::string ReplaceSections(std::string_view text, const std::vector<SectionLines>& sections);
 
 }  // namespace gv::store

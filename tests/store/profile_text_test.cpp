@@ -18,7 +18,7 @@ TEST(ProfileTextTest, ASectionReplacesItselfInPlaceAndEverythingElseStaysByteFor
   const std::string others_before = "; written by hand\r\n[Other]\r\nA=1\r\n\r\n";
   const std::string others_after = "[more] \nB = 2\n; the end";
   const std::string text = others_before + " [SETTINGS] \r\nOld=1\r\n; gone\r\nOld2=2\r\n\r\n" + others_after;
-  EXPECT_EQ(ReplaceSections(text, {{"settings", {"New=1", "New2=''2''"}}}),
+  EXPECT_EQ(ReplaceSections(text, {{"settings", {"New=1", "New2='2'"}}}),
             others_before + "[settings]\r\nNew=1\r\nNew2=''2''\r\n\r\n" + others_after);
   // A second section of the same name goes; the first reads as the section anyway.
   EXPECT_EQ(
