@@ -1,11 +1,11 @@
 // The settings through the faults a user meets: a log-off with the window open, a settings file
-// that another program holds open, a second start, a save that fails as the window closes.
+// that another program holds open, a second start. (A save that fails as the window closes:
+// launch_edges_test.cpp.)
 #include <string>
 
 #include "tests/e2e/scenario.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/launcher_windows.h"
-#include "tests/support/message_box.h"
 
 namespace gv::e2e {
 namespace {
@@ -34,13 +34,6 @@ class SettingsFaults : public Scenario {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     ::GetFileAttributesExA(test::SettingsPath().c_str(), GetFileExInfoStandard, &data);
     return data.ftLastWriteTime;
-  }
-
-  // The framework's error box of the running launcher, or null after ms.
-  HWND AwaitBox(int ms) {
-    HWND box = nullptr;
-    test::Await([&] { return (box = test::FindBoxOfProcess(Program().ProcessId(), "OEM Gorvale FE")); }, ms);
-    return box;
   }
 };
 
@@ -83,26 +76,6 @@ TEST_F(SettingsFaults, ASettingsFileHeldOpenWithoutSharingIsReportedOnceAndKeptA
   CloseByExitButton();
   held.Release();
   EXPECT_EQ(test::SettingsFileBytes(), users) << "the close wrote over the user's settings";
-}
-
-TEST_F(SettingsFaults, ASaveThatFailsAsTheWindowClosesShowsOneBox) {
-  const std::string users = Users().SettingsFile();
-  test::WriteFileBytes(test::SettingsPath(), users);
-  WindowDriver& ui = Start();
-  ASSERT_TRUE(ui.ClickTo("CheckBox7", false));
-  HeldFile held;  // taken after the start: the close cannot write
-  ASSERT_TRUE(held.Held());
-  ::PostMessageA(ui.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  HWND box = AwaitBox(10000);
-  ASSERT_NE(box, nullptr) << "no report of the failed save";
-  EXPECT_EQ(test::ReadBox(box).text, "Unable to write to Zelt.ini.");
-  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-  test::Await([&] { return !::IsWindow(box); }, 3000);
-  EXPECT_EQ(AwaitBox(2000), nullptr) << "a second box for the same close";
-  if (HWND more = AwaitBox(0)) ::PostMessageA(more, WM_COMMAND, IDOK, 0);
-  ExpectClosedWithoutLaunch();
-  held.Release();
-  EXPECT_EQ(test::SettingsFileBytes(), users);
 }
 
 TEST_F(SettingsFaults, ASecondStartBringsTheRunningLauncherToTheFrontAndTouchesNothing) {
