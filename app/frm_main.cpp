@@ -161,15 +161,16 @@ void TfrmMain::FormResize(fw::Component*) {
 
 void TfrmMain::ShowHint(fw::Component*) { ui_.statusLine->SetCaption(fw::Application()->Hint()); }
 
-// A save that fails here is reported and the window closes all the same: every way out passes
-// this handler, so a settings file that cannot be written would otherwise keep the program from
-// ever ending. When the store's close query has just reported the same failure, the close has
-// had its one report.
+// The store's close query, which runs just before, has saved the same values or reported why it
+// could not; otherwise the save is made here. A save that fails here is reported and the window
+// closes all the same: every way out passes this handler, so a settings file that cannot be
+// written would otherwise keep the program from ever ending.
 void TfrmMain::FormClose(fw::Component*) {
+  if (ui_.settings->SavedInCloseQuery()) return;
   try {
     SaveSettings();
   } catch (const std::exception& e) {
-    if (!ui_.settings->CloseSaveFailed()) fw::Application()->HandleException(e);
+    fw::Application()->HandleException(e);
   }
 }
 

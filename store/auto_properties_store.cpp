@@ -83,6 +83,7 @@ void TAutoPropertiesStore::Restore() {
   } reset{restoring_};
 
   saved_ = false;
+  savedInCloseQuery_ = false;
   // A file that cannot be read is not an empty one: nothing is applied, it is reported once, and
   // no save of this run writes over it.
   try {
@@ -168,24 +169,24 @@ void TAutoPropertiesStore::UnhookOwner() {
 
 void TAutoPropertiesStore::OwnerCloseQuery(fw::Component* sender, bool& can_close) {
   if (keptCloseQuery_) keptCloseQuery_(sender, can_close);
-  closeSaveFailed_ = false;
-  if (can_close && active_ && hooks_ && hooks_->HasWindowHandle())
-    closeSaveFailed_ = !WithErrorsReported(&TAutoPropertiesStore::Save);
+  savedInCloseQuery_ = false;
+  if (can_close && active_ && hooks_ && hooks_->HasWindowHandle()) {
+    WithErrorsReported(&TAutoPropertiesStore::Save);
+    savedInCloseQuery_ = true;
+  }
 }
 
-// A save that failed in this close has been reported once; the window going does not try again.
+// A save that failed in the close has been reported once; the window going does not try again.
 void TAutoPropertiesStore::OwnerDestroy(fw::Component* sender) {
-  if (active_ && !saved_ && !closeSaveFailed_) WithErrorsReported(&TAutoPropertiesStore::Save);
+  if (active_ && !saved_ && !savedInCloseQuery_) WithErrorsReported(&TAutoPropertiesStore::Save);
   keptDestroy_(sender);
 }
 
-bool TAutoPropertiesStore::WithErrorsReported(void (TAutoPropertiesStore::*step)()) {
+void TAutoPropertiesStore::WithErrorsReported(void (TAutoPropertiesStore::*step)()) {
   try {
     (this->*step)();
-    return true;
   } catch (const std::exception& error) {
     platform_->ReportError(error);
-    return false;
   }
 }
 

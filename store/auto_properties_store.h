@@ -66,9 +66,10 @@ class TAutoPropertiesStore : public fw::Component {
   std::string TakeRestoreReport();
   // True once a Save has completed since the last Restore began.
   bool Saved() const { return saved_; }
-  // True when the save of the last close query failed and was reported: the close has had its
-  // one report.
-  bool CloseSaveFailed() const { return closeSaveFailed_; }
+  // True when the close query that runs first in a close has just saved, or failed to and
+  // reported it: a save later in the same close would write the same values, or fail the same
+  // way and report it a second time.
+  bool SavedInCloseQuery() const { return savedInCloseQuery_; }
   // True when a restore found the settings file there but unreadable: from then on Save writes
   // nothing, so that the file is kept as it is.
   bool KeepsUnreadableFile() const { return !unreadable_.empty(); }
@@ -89,8 +90,8 @@ class TAutoPropertiesStore : public fw::Component {
   void UnhookOwner();
   void OwnerCloseQuery(fw::Component* sender, bool& can_close);
   void OwnerDestroy(fw::Component* sender);
-  // Save or Restore with any error handed to the standard report; false after an error.
-  bool WithErrorsReported(void (TAutoPropertiesStore::*step)());
+  // Save or Restore with any error handed to the standard report.
+  void WithErrorsReported(void (TAutoPropertiesStore::*step)());
 
   bool active_ = false;
   bool useRegistry_ = false;
@@ -100,7 +101,7 @@ class TAutoPropertiesStore : public fw::Component {
   TAutoObjectsStore items_;
   bool saved_ = false;
   bool restoring_ = false;
-  bool closeSaveFailed_ = false;
+  bool savedInCloseQuery_ = false;
   std::string unreadable_;  // the report of a settings file that could not be read
   bool unreadableReported_ = false;
   std::vector<store::SkippedEntry> skipped_;

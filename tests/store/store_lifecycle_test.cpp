@@ -33,7 +33,7 @@ TEST_F(LifecycleTest, CloseQueryChainsFirstThenSavesWhenTheWindowMayClose) {
   storage_.files.FailWrites(true);
   EXPECT_TRUE(window->CloseQuery());
   EXPECT_EQ(storage_.reported, Lines{"Unable to write to test.ini"});
-  EXPECT_TRUE(Store(window.get())->CloseSaveFailed());
+  EXPECT_TRUE(Store(window.get())->SavedInCloseQuery());
   window.reset();
   EXPECT_EQ(storage_.reported, Lines{"Unable to write to test.ini"});
 }
