@@ -97,7 +97,8 @@ TEST_F(SettingsFaults, ASecondStartBringsTheRunningLauncherToTheFrontAndTouchesN
   EXPECT_EQ(test::SettingsFileBytes(), Users().SettingsFile());
   EXPECT_EQ(::CompareFileTime(&written, &after), 0) << "Zelt.ini was written";
   EXPECT_FALSE(Dir().HasBatchFile());
-  CloseByExitButton();
+  ::PostMessageA(main, WM_CLOSE, 0, 0);
+  ExpectClosedWithoutLaunch();
 }
 
 TEST_F(SettingsFaults, ASecondStartDuringTheSplashLeavesTheStartUpAsItIs) {
