@@ -100,6 +100,11 @@ TEST_F(IniSectionTest, ASaveReplacesItsSectionInPlaceAndWritesNothingWhenNothing
   ini_.WriteSection(file_, "settings", {"IntEdit1.Text='1'", "CheckBox1.Checked=False"});
   EXPECT_EQ(FileText(), before + "[settings]\r\nIntEdit1.Text=''1''\r\nCheckBox1.Checked=False\r\n" + after);
   EXPECT_EQ(ini_.ReadSection(file_, "last"), (Lines{"Z=26"}));
+  // The profile functions keep files they have read; one replaced behind them is read again.
+  EXPECT_EQ(ini_.ReadSection(file_, "settings"), (Lines{"IntEdit1.Text='1'", "CheckBox1.Checked=False"}));
+  ini_.WriteSection(file_, "settings", {"IntEdit1.Text='2'"});
+  EXPECT_EQ(ini_.ReadSection(file_, "settings"), (Lines{"IntEdit1.Text='2'"}));
+  ini_.WriteSection(file_, "settings", {"IntEdit1.Text='1'", "CheckBox1.Checked=False"});
 
   WIN32_FILE_ATTRIBUTE_DATA first{}, second{};
   GetFileAttributesExA(file_.c_str(), GetFileExInfoStandard, &first);
