@@ -132,7 +132,7 @@ TEST(FixedSize, ResizingSnapsBackTo317By264AndThereIsNoMaximiseBox) {
   EXPECT_EQ(size(), std::make_pair(317, 264));
   EXPECT_GT(resizes, 0);
 
-  // Without a window manager Wine draws no border to drag; a drag ends in the same moves.
+  // A drag of the border ends in such moves too.
   resizes = 0;
   ::MoveWindow(hwnd, 40, 30, 300, 200, TRUE);
   PumpFor(100);
