@@ -169,11 +169,15 @@ void TSpeedButton::MouseUp(fw::MouseButton button, int x, int y) {
   if (button != fw::MouseButton::Left || !tracking_) return;
   tracking_ = false;
   bool inside = Inside(x, y);
-  // In a group a release on the button toggles Down (a down button refuses to come up while
-  // AllowAllUp is false), and the click follows; a release elsewhere only redraws.
-  if (inside && groupIndex_ != 0) SetDown(!down_);
   Invalidate();
-  if (inside && Enabled()) Click();
+  if (inside && Enabled()) Press();  // a release elsewhere only redraws
+}
+
+void TSpeedButton::Press() {
+  // In a group the button toggles Down (a down button refuses to come up while AllowAllUp is
+  // false), and the click follows.
+  if (groupIndex_ != 0) SetDown(!down_);
+  Click();
 }
 
 }  // namespace gv

@@ -44,6 +44,8 @@ class TSpeedButton : public fw::TGraphicControl {
   // Runs a copy of the click handler: the handler may destroy the button (a panel rebuilding
   // its grid from a click).
   void Click() override;
+  // A click of the mouse on the button: the toggle in a group, then Click.
+  void Press() override;
   void Paint(HDC dc) override;
   void MouseDown(fw::MouseButton button, int x, int y) override;
   void MouseMove(int x, int y) override;

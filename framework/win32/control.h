@@ -92,6 +92,10 @@ class TControl : public Component {
 
   Method onClick;
   virtual void Click() { onClick(this); }
+  // What a click of the left mouse button on the control does, done without the mouse: for the
+  // form's default control (Enter) and for assistive technology's default action.
+  virtual void Press() { Click(); }
+
 
   // Mouse input, in client coordinates. A windowed control gets it from its window; a graphic
   // control from its parent.
