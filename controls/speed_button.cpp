@@ -1,5 +1,7 @@
 #include "controls/speed_button.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 
 #include "framework/core/property_builders.h"
@@ -148,6 +150,13 @@ void TSpeedButton::DblClick() {
 void TSpeedButton::Click() {
   fw::Method handler = onClick;
   handler(this);
+}
+
+long TSpeedButton::AccessibleRole() const { return ROLE_SYSTEM_PUSHBUTTON; }
+
+std::string TSpeedButton::AccessibleName() const {
+  const std::string shortHint = Hint().substr(0, Hint().find('|'));
+  return shortHint.empty() ? Caption() : shortHint;
 }
 
 void TSpeedButton::MouseDown(fw::MouseButton button, int x, int y) {
