@@ -31,7 +31,8 @@ void CollectArrowStops(const TWinControl* parent, std::vector<TWinControl*>& out
 // The first control after current in list (before it, backwards) that `accepts`; list wraps
 // around. current may be absent from list: the search starts at an end. Null if none accepts.
 template <class Accepts>
-TWinControl* NextIn(const std::vector<TWinControl*>& list, TWinControl* current, bool forward, Accepts accepts) {
+TWinControl* NextIn(const std::vector<TWinControl*>& list, TWinControl* current, bool forward,
+                    Accepts accepts) {
   const int n = static_cast<int>(list.size());
   auto it = std::find(list.begin(), list.end(), current);
   const bool found = it != list.end();
@@ -115,7 +116,8 @@ bool TForm::DialogKey(UINT key) {
     for (TWinControl* c : list)
       if (c != activeControl_ && c->Showing() && c->EnabledInTree() && c->DialogKey(key)) return true;
   }
-  if (key != VK_RETURN || !defaultControl_ || !defaultControl_->Showing() || !defaultControl_->EnabledInTree())
+  if (key != VK_RETURN || !defaultControl_ || !defaultControl_->Showing() ||
+      !defaultControl_->EnabledInTree())
     return false;
   defaultControl_->Press();
   return true;

@@ -95,13 +95,18 @@ class WindowAccessible final : public IAccessible {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
     return E_NOTIMPL;
   }
 
   // IAccessible
-  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return standard_->get_accParent(parent);
+  }
   HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
     HRESULT hr = standard_->get_accChildCount(count);
     if (SUCCEEDED(hr)) *count += Count();
@@ -158,7 +163,9 @@ class WindowAccessible final : public IAccessible {
     return Windowless(id) ? S_FALSE : standard_->get_accKeyboardShortcut(Shifted(id), keys);
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* id) override { return standard_->get_accFocus(id); }
-  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* ids) override { return standard_->get_accSelection(ids); }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* ids) override {
+    return standard_->get_accSelection(ids);
+  }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT id, BSTR* action) override {
     *action = nullptr;
     if (Windowless(id)) return (*action = Bstr("Press")) ? S_OK : E_OUTOFMEMORY;
@@ -221,7 +228,9 @@ class WindowAccessible final : public IAccessible {
     TWinControl* window = Window();
     return window && id > 0 ? WindowlessChild(*window, id) : nullptr;
   }
-  TControl* Windowless(const VARIANT& id) const { return V_VT(&id) == VT_I4 ? Windowless(V_I4(&id)) : nullptr; }
+  TControl* Windowless(const VARIANT& id) const {
+    return V_VT(&id) == VT_I4 ? Windowless(V_I4(&id)) : nullptr;
+  }
   // An id as the standard object counts: its children come after ours.
   VARIANT Shifted(VARIANT id) const {
     if (V_VT(&id) == VT_I4 && V_I4(&id) > 0) V_I4(&id) -= Count();

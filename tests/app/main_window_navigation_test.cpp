@@ -138,7 +138,7 @@ TEST_F(Navigation, ChoosingTheVisiblePageChangesNothing) {
 // chooses. Each step lists the key and where the focus must be.
 struct ArrowWalk {
   const char* page;
-  const char* enabler;  // the box that enables the page's group, or nullptr
+  const char* enabler;     // the box that enables the page's group, or nullptr
   const char* checkFirst;  // a button to check before the walk, or nullptr
   const char* checkAfter;  // the group's button to check again afterwards, or nullptr
   const char* start;
@@ -147,16 +147,42 @@ struct ArrowWalk {
 
 TEST_F(Navigation, ArrowKeysNeverChooseARadioButton) {
   const std::vector<ArrowWalk> kWalks = {
-      {"Multiplayer", nullptr, nullptr, nullptr, "CheckBox1",  // Up wraps round into "Listen"/"Dedicated"
+      {"Multiplayer",
+       nullptr,
+       nullptr,
+       nullptr,
+       "CheckBox1",  // Up wraps round into "Listen"/"Dedicated"
        {{VK_UP, "RadioButton3"}, {VK_UP, "RadioButton4"}, {VK_DOWN, "RadioButton3"}}},
-      {"Multiplayer", nullptr, "RadioButton2", "RadioButton1", "CheckBox5",
+      {"Multiplayer",
+       nullptr,
+       "RadioButton2",
+       "RadioButton1",
+       "CheckBox5",
        {{VK_DOWN, "RadioButton2"}, {VK_UP, "RadioButton1"}, {VK_DOWN, "RadioButton2"}}},
-      {"Memory", "CheckBox17", nullptr, nullptr, "CheckBox23",
+      {"Memory",
+       "CheckBox17",
+       nullptr,
+       nullptr,
+       "CheckBox23",
        {{VK_UP, "RadioButton5"}, {VK_DOWN, "RadioButton6"}, {VK_DOWN, "RadioButton7"}}},
-      {"WinQuake", "CheckBox16", nullptr, nullptr, "CheckBox16",
-       {{VK_UP, "RadioButton8"}, {VK_DOWN, "RadioButton9"}, {VK_RIGHT, "RadioButton10"}, {VK_DOWN, "RadioButton11"},
-        {VK_DOWN, "RadioButton12"}, {VK_DOWN, "RadioButton13"}, {VK_LEFT, "RadioButton12"}}},
-      {"Map", nullptr, nullptr, nullptr, "RadioButton15", {{VK_UP, "RadioButton14"}, {VK_DOWN, "RadioButton15"}}},
+      {"WinQuake",
+       "CheckBox16",
+       nullptr,
+       nullptr,
+       "CheckBox16",
+       {{VK_UP, "RadioButton8"},
+        {VK_DOWN, "RadioButton9"},
+        {VK_RIGHT, "RadioButton10"},
+        {VK_DOWN, "RadioButton11"},
+        {VK_DOWN, "RadioButton12"},
+        {VK_DOWN, "RadioButton13"},
+        {VK_LEFT, "RadioButton12"}}},
+      {"Map",
+       nullptr,
+       nullptr,
+       nullptr,
+       "RadioButton15",
+       {{VK_UP, "RadioButton14"}, {VK_DOWN, "RadioButton15"}}},
   };
   auto radio = [](const std::string& name) { return dynamic_cast<fw::TRadioButton*>(Host::Find(name)); };
   auto marks = [&] {

@@ -31,7 +31,9 @@ class Element {
     V_VT(&child_) = VT_I4;
     V_I4(&child_) = CHILDID_SELF;
   }
-  Element(Element&& other) noexcept : object_(other.object_), child_(other.child_) { other.object_ = nullptr; }
+  Element(Element&& other) noexcept : object_(other.object_), child_(other.child_) {
+    other.object_ = nullptr;
+  }
   Element(const Element&) = delete;
   Element& operator=(const Element&) = delete;
   ~Element() { Reset(); }
@@ -119,8 +121,9 @@ TEST_F(ScreenReader, FindsTheSpeedButtonsAndTheEditsByName) {
   WindowDriver& ui = Start();
   EXPECT_FALSE(LoadsModule(Program().ProcessId(), "oleacc.dll")) << "oleacc loaded before a client asked";
 
-  const std::pair<const char*, const char*> kTopBar[] = {
-      {"Win95SpeedButton3", "Run Gorvale"}, {"Win95SpeedButton2", "About Gorvale FE"}, {"Win95SpeedButton4", "Exit"}};
+  const std::pair<const char*, const char*> kTopBar[] = {{"Win95SpeedButton3", "Run Gorvale"},
+                                                         {"Win95SpeedButton2", "About Gorvale FE"},
+                                                         {"Win95SpeedButton4", "Exit"}};
   for (const auto& [name, spoken] : kTopBar) {
     SCOPED_TRACE(name);
     Element button = Element::At(ui.PointIn(name));
@@ -171,7 +174,8 @@ TEST_F(ScreenReader, FindsTheSpeedButtonsAndTheEditsByName) {
   Element about = Element::At(ui.PointIn("Win95SpeedButton2"));
   EXPECT_EQ(about.DoDefaultAction(), S_OK);
   HWND box = nullptr;
-  ASSERT_TRUE(test::Await([&] { return (box = ::FindWindowA(nullptr, "About")) && ::IsWindowVisible(box); }, 5000));
+  ASSERT_TRUE(
+      test::Await([&] { return (box = ::FindWindowA(nullptr, "About")) && ::IsWindowVisible(box); }, 5000));
   test::PressKey(VK_RETURN);
   EXPECT_TRUE(test::Await([&] { return !::IsWindowVisible(box); }, 3000));
   EXPECT_FALSE(Program().AwaitExit(500));
