@@ -41,8 +41,9 @@ TEST_F(EnterKey, AnOpenListOrMenuTakesItsOwnEnterAndTheSelectorRuns) {
       << "F4 dropped no list" << ui.InputState();
   for (int i = 0; i < 3; ++i) test::PressKey(VK_DOWN);
   test::PressKey(VK_RETURN);
-  EXPECT_TRUE(test::Await([&] { return ui.VisiblePage() == "Network"; }, 3000)) << ui.InputState();
-  EXPECT_EQ(::SendMessageA(selector, CB_GETDROPPEDSTATE, 0, 0), 0);
+  EXPECT_TRUE(test::Await([&] { return ::SendMessageA(selector, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 3000))
+      << "Enter left the list open" << ui.InputState();
+  EXPECT_EQ(ui.VisiblePage(), "Network");
 
   ASSERT_TRUE(ui.OpenContextMenu());
   ASSERT_TRUE(ui.ChooseMenuByKeys(1));  // "&Multiplayer"
