@@ -99,6 +99,7 @@ void TfrmMain::Loaded() {
   // The window itself is told first, before any component: the store's restore that follows
   // raises handlers, which need the fields.
   ui_.Bind(*this);
+  SetDefaultControl(ui_.run);
   fw::TForm::Loaded();
 }
 
