@@ -7,7 +7,6 @@
 #include "app/find_component.h"
 #include "app/launch.h"
 #include "app/single_instance.h"
-#include "app/splash.h"
 #include "controls/int_edit.h"
 #include "controls/speed_button.h"
 #include "framework/stdctrls/check_box.h"
@@ -101,6 +100,7 @@ void TfrmMain::Loaded() {
   // The window itself is told first, before any component: the store's restore that follows
   // raises handlers, which need the fields.
   ui_.Bind(*this);
+  SetDefaultControl(ui_.run);
   fw::TForm::Loaded();
 }
 
@@ -123,10 +123,8 @@ void TfrmMain::FormShow(fw::Component*) {
 
 void TfrmMain::timerSplashTimer(fw::Component*) {
   ui_.splashTimer->SetEnabled(false);
-  // The splash goes first, and its deactivation brings this window back. The other way round,
-  // Wine without a window manager keeps the splash's picture on the screen over this window for
-  // two seconds while it waits to take it down, and the user's first click there is lost.
-  if (Splash) Splash->Hide();
+  // Restored, this window takes the activation from the splash, which then goes by itself. The
+  // program still owns the foreground as it restores, so the window comes up in front.
   BringUp();
 }
 

@@ -98,6 +98,7 @@ const Row kRows[] = {
     Control<&C::modeVerysafe>("RadioButton13"),
     // The window around the pages.
     Control<&C::pageSelector>("ComboBox1"),
+    Control<&C::run>("Win95SpeedButton3"),
     Control<&C::pages>("Notebook1"),
     Control<&C::statusLine>("StatusBar"),
     Control<&C::splashTimer>("timerSplash"),

@@ -81,6 +81,7 @@ struct MainWindowControls {
   fw::TRadioButton* modeVerysafe = nullptr;
   // The window around the pages.
   fw::TComboBox* pageSelector = nullptr;
+  TWin95SpeedButton* run = nullptr;  // the window's default control: Enter presses it
   fw::TNotebook* pages = nullptr;
   fw::TPanel* statusLine = nullptr;
   fw::TTimer* splashTimer = nullptr;

@@ -1,5 +1,5 @@
-// Page selector, pop-up menu and notebook in step, driven by the user's keys and clicks; and
-// the Tab order of every page.
+// Page selector, pop-up menu and notebook in step, driven by the user's keys and clicks; the arrow
+// keys through the radio groups.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -133,62 +133,95 @@ TEST_F(Navigation, ChoosingTheVisiblePageChangesNothing) {
   selector_->SetItemIndex(0);
 }
 
-// The controls of each page in Tab order; those that cannot take the focus are left out when
-// the order is walked (disabled controls, and radio buttons of a group other than the checked
-// one).
-const std::vector<std::pair<const char*, std::vector<const char*>>> kTabOrders = {
-    {"General",
-     {"IntEdit1", "Edit1", "IntEdit2", "IntEdit3", "CheckBox6", "CheckBox7", "CheckBox8", "CheckBox9"}},
-    {"Multiplayer",
-     {"CheckBox1", "IntEdit5", "CheckBox2", "CheckBox3", "CheckBox4", "IntEdit6", "IntEdit7", "CheckBox5",
-      "IntEdit8", "RadioButton1", "RadioButton2", "IntEdit4", "RadioButton3", "RadioButton4"}},
-    {"Network",
-     {"CheckBox10", "CheckBox11", "CheckBox12", "CheckBox13", "CheckBox14", "IntEdit9", "CheckBox15",
-      "Edit2"}},
-    {"Memory",
-     {"CheckBox17", "IntEdit10", "RadioButton5", "RadioButton6", "RadioButton7", "IntEdit14", "CheckBox23"}},
-    {"GLQuake",
-     {"CheckBox18", "IntEdit11", "IntEdit12", "CheckBox19", "CheckBox20", "CheckBox22", "IntEdit13",
-      "CheckBox21"}},
-    {"WinQuake",
-     {"RadioButton8", "RadioButton9", "RadioButton10", "RadioButton11", "RadioButton12", "RadioButton13",
-      "CheckBox16"}},
-    {"Extra", {"editExtra"}},
-    {"Map", {"editChosenMap", "RadioButton14", "RadioButton15", "ComboBox2", "ComboBox3"}},
+// The arrow keys move the focus into and through every radio group without choosing: a group is
+// entered at its checked button, or at its first one when none is checked, and only Space
+// chooses. Each step lists the key and where the focus must be.
+struct ArrowWalk {
+  const char* page;
+  const char* enabler;     // the box that enables the page's group, or nullptr
+  const char* checkFirst;  // a button to check before the walk, or nullptr
+  const char* checkAfter;  // the group's button to check again afterwards, or nullptr
+  const char* start;
+  std::vector<std::pair<WORD, const char*>> steps;
 };
 
-bool TakesTabFocus(const char* name) {
-  HWND h = Host::Handle(name);
-  if (!::IsWindowEnabled(h) || !::IsWindowEnabled(::GetParent(h))) return false;
-  if (auto* radio = dynamic_cast<fw::TRadioButton*>(Host::Find(name))) return radio->Checked();
-  return true;
-}
-
-TEST_F(Navigation, TabVisitsEachPageInItsOrderAfterTheSelector) {
-  for (const auto& [page, order] : kTabOrders) {
-    SCOPED_TRACE(page);
-    notebook_->SetActivePage(page);
+TEST_F(Navigation, ArrowKeysNeverChooseARadioButton) {
+  const std::vector<ArrowWalk> kWalks = {
+      {"Multiplayer",
+       nullptr,
+       nullptr,
+       nullptr,
+       "CheckBox1",  // Up wraps round into "Listen"/"Dedicated"
+       {{VK_UP, "RadioButton3"}, {VK_UP, "RadioButton4"}, {VK_DOWN, "RadioButton3"}}},
+      {"Multiplayer",
+       nullptr,
+       "RadioButton2",
+       "RadioButton1",
+       "CheckBox5",
+       {{VK_DOWN, "RadioButton2"}, {VK_UP, "RadioButton1"}, {VK_DOWN, "RadioButton2"}}},
+      {"Memory",
+       "CheckBox17",
+       nullptr,
+       nullptr,
+       "CheckBox23",
+       {{VK_UP, "RadioButton5"}, {VK_DOWN, "RadioButton6"}, {VK_DOWN, "RadioButton7"}}},
+      {"WinQuake",
+       "CheckBox16",
+       nullptr,
+       nullptr,
+       "CheckBox16",
+       {{VK_UP, "RadioButton8"},
+        {VK_DOWN, "RadioButton9"},
+        {VK_RIGHT, "RadioButton10"},
+        {VK_DOWN, "RadioButton11"},
+        {VK_DOWN, "RadioButton12"},
+        {VK_DOWN, "RadioButton13"},
+        {VK_LEFT, "RadioButton12"}}},
+      {"Map",
+       nullptr,
+       nullptr,
+       nullptr,
+       "RadioButton15",
+       {{VK_UP, "RadioButton14"}, {VK_DOWN, "RadioButton15"}}},
+  };
+  auto radio = [](const std::string& name) { return dynamic_cast<fw::TRadioButton*>(Host::Find(name)); };
+  auto marks = [&] {
+    std::vector<std::string> checked;
+    for (int i = 1; i <= 15; ++i)
+      if (radio("RadioButton" + std::to_string(i))->Checked()) checked.push_back(std::to_string(i));
+    return checked;
+  };
+  for (const ArrowWalk& walk : kWalks) {
+    SCOPED_TRACE(std::string(walk.page) + " from " + walk.start);
+    notebook_->SetActivePage(walk.page);
     Host::Activate();
-    std::vector<std::string> expected, seen;
-    for (const char* name : order)
-      if (TakesTabFocus(name)) expected.push_back(name);
-    expected.push_back("ComboBox1");  // round the window and back to the selector
-    for (size_t i = 0; i < expected.size() + 2 && (seen.empty() || seen.back() != "ComboBox1"); ++i) {
-      PressKey(VK_TAB);
-      PumpFor(30);
-      seen.push_back(Host::FocusedName());
+    auto* enabler = walk.enabler ? dynamic_cast<fw::TCheckBox*>(Host::Find(walk.enabler)) : nullptr;
+    if (enabler) enabler->SetChecked(true);
+    if (walk.checkFirst) radio(walk.checkFirst)->SetChecked(true);
+    const std::vector<std::string> before = marks();
+    Host::Windowed(walk.start)->SetFocus();
+    PumpFor(30);
+    for (const auto& [key, expected] : walk.steps) {
+      PressKey(key);
+      PumpUntil([&] { return Host::FocusedName() == expected; }, 1000);
+      EXPECT_EQ(Host::FocusedName(), expected);
+      EXPECT_EQ(marks(), before) << "the focus chose an option";
     }
-    EXPECT_EQ(seen, expected);
-    // Shift+Tab walks the same way back.
-    std::vector<std::string> back;
-    for (size_t i = 0; i + 1 < expected.size(); ++i) {
-      PressKey(VK_TAB, true);
-      PumpFor(30);
-      back.push_back(Host::FocusedName());
-    }
-    std::vector<std::string> reversed(expected.rbegin() + 1, expected.rend());
-    EXPECT_EQ(back, reversed);
+    if (walk.checkAfter) radio(walk.checkAfter)->SetChecked(true);
+    if (enabler) enabler->SetChecked(false);
   }
+  // A keyboard user still chooses "Dedicated server": Space on the button the arrows reached.
+  notebook_->SetActivePage("Multiplayer");
+  Host::Activate();
+  Host::Windowed("CheckBox1")->SetFocus();
+  PumpFor(30);
+  PressKey(VK_UP);
+  PressKey(VK_UP);
+  PumpUntil([] { return Host::FocusedName() == "RadioButton4"; }, 1000);
+  PressKey(VK_SPACE);
+  PumpUntil([&] { return radio("RadioButton4")->Checked(); }, 1000);
+  EXPECT_TRUE(radio("RadioButton4")->Checked());
+  radio("RadioButton4")->SetChecked(false);
   notebook_->SetActivePage("General");
 }
 
