@@ -15,10 +15,10 @@
 #include "framework/stdctrls/label.h"
 #include "framework/stdctrls/notebook.h"
 #include "framework/stdctrls/panel.h"
-#include "framework/stdctrls/popup_menu.h"
 #include "framework/stdctrls/radio_button.h"
 #include "framework/win32/application.h"
 #include "framework/win32/error_box.h"
+#include "framework/win32/popup_menu.h"
 #include "framework/win32/timer.h"
 #include "store/auto_properties_store.h"
 

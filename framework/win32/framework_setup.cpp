@@ -14,12 +14,12 @@
 #include "framework/stdctrls/label.h"
 #include "framework/stdctrls/notebook.h"
 #include "framework/stdctrls/panel.h"
-#include "framework/stdctrls/popup_menu.h"
 #include "framework/stdctrls/radio_button.h"
 #include "framework/win32/application.h"
 #include "framework/win32/form.h"
 #include "framework/win32/hint_tracker.h"
 #include "framework/win32/key_navigation.h"
+#include "framework/win32/popup_menu.h"
 #include "framework/win32/timer.h"
 
 namespace fw {
