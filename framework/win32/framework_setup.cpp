@@ -5,16 +5,6 @@
 
 #include <memory>
 
-#include "framework/stdctrls/bevel.h"
-#include "framework/stdctrls/bit_btn.h"
-#include "framework/stdctrls/check_box.h"
-#include "framework/stdctrls/combo_box.h"
-#include "framework/stdctrls/edit.h"
-#include "framework/stdctrls/image.h"
-#include "framework/stdctrls/label.h"
-#include "framework/stdctrls/notebook.h"
-#include "framework/stdctrls/panel.h"
-#include "framework/stdctrls/radio_button.h"
 #include "framework/win32/application.h"
 #include "framework/win32/form.h"
 #include "framework/win32/hint_tracker.h"
@@ -32,10 +22,6 @@ void SetUpFramework() {
 
   // Forms, menus and timers.
   RegisterClasses<TForm, TPopupMenu, TMenuItem, TTimer>();
-
-  // Standard controls.
-  RegisterClasses<TPanel, TLabel, TEdit, TCheckBox, TRadioButton, TComboBox, TNotebook, TPage, TBevel, TImage,
-                  TBitBtn>();
 }
 
 }  // namespace fw

@@ -7,6 +7,7 @@
 #include "app/about_box.h"
 #include "controls/register_controls.h"
 #include "framework/stdctrls/notebook.h"
+#include "framework/stdctrls/register_std_controls.h"
 #include "framework/win32/application.h"
 #include "framework/win32/framework_setup.h"
 #include "store/auto_properties_store.h"
@@ -50,6 +51,7 @@ CreatedState Read(fw::TWinControl* control) {
 void MainWindowHost::SetUp() {
   ForgetSettings();
   fw::SetUpFramework();
+  fw::RegisterStdControlClasses();
   RegisterControlClasses();
   RegisterStoreClasses();
   fw::Application()->SetTitle("OEM Gorvale FE");
