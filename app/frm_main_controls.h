@@ -1,5 +1,5 @@
 // The main window's controls that its handlers work on, by what they are for. Each is named
-// once, in the table of main_window_controls.cpp from component name to member; the option
+// once, in the table of frm_main_controls.cpp from component name to member; the option
 // rules and the map handlers go through these members. (What the run button reads is named in
 // launch_options.cpp.)
 #pragma once

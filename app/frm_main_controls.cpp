@@ -1,4 +1,4 @@
-#include "app/main_window_controls.h"
+#include "app/frm_main_controls.h"
 
 #include <type_traits>
 
