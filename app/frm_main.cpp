@@ -4,7 +4,6 @@
 #include <exception>
 
 #include "app/about_box.h"
-#include "app/find_component.h"
 #include "app/launch.h"
 #include "app/splash.h"
 #include "controls/int_edit.h"
@@ -235,15 +234,8 @@ void TfrmMain::Win95SpeedButton3Click(fw::Component*) {
 }
 
 gv::LaunchOptions TfrmMain::TakeLaunchOptions() const {
-  auto checked = [this](const std::string& name) {
-    if (auto* box = dynamic_cast<fw::TCheckBox*>(FindComponent(name))) return box->Checked();
-    return gv::FindComponentAs<fw::TRadioButton>(*this, name)->Checked();
-  };
-  auto text = [this](const std::string& name) {
-    if (auto* label = dynamic_cast<fw::TLabel*>(FindComponent(name))) return label->Caption();
-    return gv::FindComponentAs<fw::TEdit>(*this, name)->Text();
-  };
-  return gv::ReadLaunchOptions(checked, text);
+  return gv::ReadLaunchOptions([this](const MainWindowPart& part) { return ui_.Checked(part); },
+                               [this](const MainWindowPart& part) { return ui_.Text(part); });
 }
 
 }  // namespace gv
