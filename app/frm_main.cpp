@@ -234,8 +234,8 @@ void TfrmMain::Win95SpeedButton3Click(fw::Component*) {
 }
 
 gv::LaunchOptions TfrmMain::TakeLaunchOptions() const {
-  return gv::ReadLaunchOptions([this](const MainWindowPart& part) { return ui_.Checked(part); },
-                               [this](const MainWindowPart& part) { return ui_.Text(part); });
+  return gv::ReadLaunchOptions([this](const FrmMainPart& part) { return ui_.Checked(part); },
+                               [this](const FrmMainPart& part) { return ui_.Text(part); });
 }
 
 }  // namespace gv

@@ -120,7 +120,7 @@ class TfrmMain : public fw::TForm {
   void PopupBeside(fw::TPopupMenu* menu, fw::TControl* button);
   void SetResolution(const char* width, const char* height);
 
-  MainWindowControls ui_;
+  FrmMainControls ui_;
   bool broughtUp_ = false;
   // The shown name of the chosen map while a map handler runs; loaded from lblMapName on show.
   std::string mapText_;

@@ -18,8 +18,8 @@
 
 namespace gv {
 
-void MainWindowControls::Bind(const fw::Component& window) {
-  for (const MainWindowPart& part : MainWindowParts{}) {
+void FrmMainControls::Bind(const fw::Component& window) {
+  for (const FrmMainPart& part : FrmMainParts{}) {
     std::visit(
         [&](auto member) {
           using T = std::remove_pointer_t<std::remove_reference_t<decltype(this->*member)>>;
@@ -29,18 +29,17 @@ void MainWindowControls::Bind(const fw::Component& window) {
   }
 }
 
-bool MainWindowControls::Checked(const MainWindowPart& part) const {
-  if (auto* box = std::get_if<MainWindowPart::Member<fw::TCheckBox>>(&part.control))
+bool FrmMainControls::Checked(const FrmMainPart& part) const {
+  if (auto* box = std::get_if<FrmMainPart::Member<fw::TCheckBox>>(&part.control))
     return (this->**box)->Checked();
-  return (this->*std::get<MainWindowPart::Member<fw::TRadioButton>>(part.control))->Checked();
+  return (this->*std::get<FrmMainPart::Member<fw::TRadioButton>>(part.control))->Checked();
 }
 
-std::string MainWindowControls::Text(const MainWindowPart& part) const {
-  if (auto* label = std::get_if<MainWindowPart::Member<fw::TLabel>>(&part.control))
+std::string FrmMainControls::Text(const FrmMainPart& part) const {
+  if (auto* label = std::get_if<FrmMainPart::Member<fw::TLabel>>(&part.control))
     return (this->**label)->Caption();
-  if (auto* edit = std::get_if<MainWindowPart::Member<fw::TEdit>>(&part.control))
-    return (this->**edit)->Text();
-  return (this->*std::get<MainWindowPart::Member<TIntEdit>>(part.control))->Text();
+  if (auto* edit = std::get_if<FrmMainPart::Member<fw::TEdit>>(&part.control)) return (this->**edit)->Text();
+  return (this->*std::get<FrmMainPart::Member<TIntEdit>>(part.control))->Text();
 }
 
 }  // namespace gv

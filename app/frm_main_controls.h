@@ -1,5 +1,5 @@
 // The main window's components that the program works on, each named once: the table of
-// frm_main_parts.cpp gives every one its component name, the member of MainWindowControls that
+// frm_main_parts.cpp gives every one its component name, the member of FrmMainControls that
 // the window binds to it and, for an option control, the launch option it gives. The window's
 // handlers go through the members; the run button reads the launch options through the table.
 #pragma once
@@ -26,9 +26,9 @@ namespace gv {
 class TAutoPropertiesStore;
 class TIntEdit;
 class TWin95SpeedButton;
-struct MainWindowPart;
+struct FrmMainPart;
 
-struct MainWindowControls {
+struct FrmMainControls {
   // General page.
   TIntEdit* skill = nullptr;
   fw::TEdit* playerName = nullptr;
@@ -113,14 +113,14 @@ struct MainWindowControls {
   // component of another class, is a fault of the description and throws.
   void Bind(const fw::Component& window);
   // The state of an option's check box or radio button, the text of its edit or label.
-  bool Checked(const MainWindowPart& part) const;
-  std::string Text(const MainWindowPart& part) const;
+  bool Checked(const FrmMainPart& part) const;
+  std::string Text(const FrmMainPart& part) const;
 };
 
 // One row of the table: a component's name, its member, and the launch option it gives if any.
-struct MainWindowPart {
+struct FrmMainPart {
   template <class T>
-  using Member = T* MainWindowControls::*;
+  using Member = T* FrmMainControls::*;
   using Control = std::variant<Member<fw::TCheckBox>, Member<fw::TRadioButton>, Member<fw::TComboBox>,
                                Member<fw::TEdit>, Member<TIntEdit>, Member<fw::TLabel>,
                                Member<TWin95SpeedButton>, Member<fw::TPopupMenu>, Member<fw::TNotebook>,
@@ -133,9 +133,9 @@ struct MainWindowPart {
 };
 
 // The table's rows, in the order of the window's pages.
-struct MainWindowParts {
-  const MainWindowPart* begin() const;
-  const MainWindowPart* end() const;
+struct FrmMainParts {
+  const FrmMainPart* begin() const;
+  const FrmMainPart* end() const;
 };
 
 }  // namespace gv

@@ -7,10 +7,10 @@ namespace gv {
 
 namespace {
 
-using C = MainWindowControls;
+using C = FrmMainControls;
 using O = LaunchOptions;
 
-const MainWindowPart kParts[] = {
+const FrmMainPart kParts[] = {
     // General page.
     {"IntEdit1", &C::skill, &O::skill},
     {"Edit1", &C::playerName, &O::playerName},
@@ -94,7 +94,7 @@ const MainWindowPart kParts[] = {
 
 }  // namespace
 
-const MainWindowPart* MainWindowParts::begin() const { return std::begin(kParts); }
-const MainWindowPart* MainWindowParts::end() const { return std::end(kParts); }
+const FrmMainPart* FrmMainParts::begin() const { return std::begin(kParts); }
+const FrmMainPart* FrmMainParts::end() const { return std::end(kParts); }
 
 }  // namespace gv

@@ -4,10 +4,10 @@
 
 namespace gv {
 
-LaunchOptions ReadLaunchOptions(const std::function<bool(const MainWindowPart&)>& checked,
-                                const std::function<std::string(const MainWindowPart&)>& text) {
+LaunchOptions ReadLaunchOptions(const std::function<bool(const FrmMainPart&)>& checked,
+                                const std::function<std::string(const FrmMainPart&)>& text) {
   LaunchOptions options;
-  for (const MainWindowPart& part : MainWindowParts{}) {
+  for (const FrmMainPart& part : FrmMainParts{}) {
     if (auto* flag = std::get_if<bool LaunchOptions::*>(&part.option)) options.** flag = checked(part);
     if (auto* field = std::get_if<std::string LaunchOptions::*>(&part.option)) options.** field = text(part);
   }

@@ -75,12 +75,12 @@ struct LaunchOptions {
   std::string map;    // the map file name after "+map"
 };
 
-struct MainWindowPart;
+struct FrmMainPart;
 
 // The launch options from the option controls, each asked for by its row of the main window's
 // table (frm_main_controls.h): checked gives a check box's or radio button's state, text an
 // edit's text or a label's caption.
-LaunchOptions ReadLaunchOptions(const std::function<bool(const MainWindowPart&)>& checked,
-                                const std::function<std::string(const MainWindowPart&)>& text);
+LaunchOptions ReadLaunchOptions(const std::function<bool(const FrmMainPart&)>& checked,
+                                const std::function<std::string(const FrmMainPart&)>& text);
 
 }  // namespace gv

@@ -13,16 +13,16 @@
 namespace gv {
 namespace {
 
-// The class of each kind of member, in the order of MainWindowPart::Control.
+// The class of each kind of member, in the order of FrmMainPart::Control.
 const char* const kClasses[] = {"TCheckBox", "TRadioButton",        "TComboBox",  "TEdit",     "TIntEdit",
                                 "TLabel",    "TWin95SpeedButton",   "TPopupMenu", "TNotebook", "TPanel",
                                 "TTimer",    "TAutoPropertiesStore"};
-static_assert(std::size(kClasses) == std::variant_size_v<MainWindowPart::Control>);
+static_assert(std::size(kClasses) == std::variant_size_v<FrmMainPart::Control>);
 
 TEST(FrmMainParts, EachNamesOneComponentOfTheDescriptionOfItsMembersClass) {
   const test::FormOutline outline = test::FormOutline::FromFile(GORVALE_MAIN_FORM);
   std::set<std::string> names;
-  for (const MainWindowPart& part : MainWindowParts{}) {
+  for (const FrmMainPart& part : FrmMainParts{}) {
     EXPECT_TRUE(names.insert(part.name).second) << part.name << " is named twice";
     ASSERT_NO_THROW(outline.Of(part.name)) << part.name << " is not in the description";
     const std::string& cls = outline.Of(part.name).className;

@@ -14,8 +14,8 @@ LaunchOptions DesignDefaults() {
 #else
   static const FormOutline outline = FormOutline::FromFile(GORVALE_MAIN_FORM);
 #endif
-  return ReadLaunchOptions([](const MainWindowPart& part) { return outline.Of(part.name).checked; },
-                           [](const MainWindowPart& part) { return outline.Of(part.name).text; });
+  return ReadLaunchOptions([](const FrmMainPart& part) { return outline.Of(part.name).checked; },
+                           [](const FrmMainPart& part) { return outline.Of(part.name).text; });
 }
 
 }  // namespace gv::test
