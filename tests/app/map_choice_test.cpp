@@ -14,7 +14,7 @@
 #include "framework/stdctrls/notebook.h"
 #include "framework/stdctrls/radio_button.h"
 #include "framework/win32/popup_menu.h"
-#include "tests/app/main_window_host.h"
+#include "tests/app/frm_main_host.h"
 #include "tests/support/input.h"
 #include "tests/support/message_loop.h"
 #include "tests/support/window_info.h"
@@ -22,7 +22,7 @@
 namespace gv::test {
 namespace {
 
-using Host = MainWindowHost;
+using Host = FrmMainHost;
 
 fw::TControl* Control(const std::string& name) { return dynamic_cast<fw::TControl*>(Host::Find(name)); }
 fw::TComboBox* List(int n) {

@@ -10,7 +10,7 @@
 #include "framework/stdctrls/check_box.h"
 #include "framework/stdctrls/notebook.h"
 #include "store/auto_properties_store.h"
-#include "tests/app/main_window_host.h"
+#include "tests/app/frm_main_host.h"
 #include "tests/support/input.h"
 #include "tests/support/message_loop.h"
 #include "tests/support/settings_file.h"
@@ -18,7 +18,7 @@
 namespace gv::test {
 namespace {
 
-using Host = MainWindowHost;
+using Host = FrmMainHost;
 
 fw::TControl* Control(const std::string& name) { return dynamic_cast<fw::TControl*>(Host::Find(name)); }
 fw::TCheckBox* Box(int n) { return dynamic_cast<fw::TCheckBox*>(Host::Find("CheckBox" + std::to_string(n))); }

@@ -25,7 +25,7 @@ struct CreatedState {
   bool enabled = false, checked = false, visible = false;
 };
 
-class MainWindowHost {
+class FrmMainHost {
  public:
   // Registers the classes, makes the main window and the About box, records the created state
   // and shows the main window normal and active.

@@ -1,4 +1,4 @@
-#include "tests/app/main_window_host.h"
+#include "tests/app/frm_main_host.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 
 namespace gv::test {
 
-std::map<std::string, CreatedState> MainWindowHost::created_;
+std::map<std::string, CreatedState> FrmMainHost::created_;
 
 namespace {
 
@@ -48,7 +48,7 @@ CreatedState Read(fw::TWinControl* control) {
 
 }  // namespace
 
-void MainWindowHost::SetUp() {
+void FrmMainHost::SetUp() {
   ForgetSettings();
   fw::SetUpFramework();
   fw::RegisterStdControlClasses();
@@ -68,19 +68,19 @@ void MainWindowHost::SetUp() {
   Activate();
 }
 
-fw::Component* MainWindowHost::Find(const std::string& name) {
+fw::Component* FrmMainHost::Find(const std::string& name) {
   fw::Component* c = frmMain->FindComponent(name);
   if (!c) throw std::runtime_error("no component " + name);
   return c;
 }
 
-fw::TWinControl* MainWindowHost::Windowed(const std::string& name) {
+fw::TWinControl* FrmMainHost::Windowed(const std::string& name) {
   auto* w = dynamic_cast<fw::TWinControl*>(Find(name));
   if (!w) throw std::runtime_error(name + " has no window");
   return w;
 }
 
-std::string MainWindowHost::FocusedName() {
+std::string FrmMainHost::FocusedName() {
   // A combo box with a text field gives the focus to the field inside it.
   for (HWND h = ::GetFocus(); h; h = ::GetParent(h)) {
     if (fw::TWinControl* w = fw::TWinControl::FromHandle(h)) return w->Name();
@@ -88,7 +88,7 @@ std::string MainWindowHost::FocusedName() {
   return "";
 }
 
-void MainWindowHost::Activate() {
+void FrmMainHost::Activate() {
   HWND hwnd = frmMain->Handle();
   ::SetForegroundWindow(hwnd);
   ::SetActiveWindow(hwnd);
@@ -102,7 +102,7 @@ namespace {
 
 class HostEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override { gv::test::MainWindowHost::SetUp(); }
+  void SetUp() override { gv::test::FrmMainHost::SetUp(); }
   void TearDown() override { gv::test::ForgetSettings(); }
 };
 
