@@ -7,7 +7,6 @@
 #include <string>
 
 #include "app/frm_main_controls.h"
-#include "app/launch_options.h"
 #include "framework/win32/form.h"
 
 namespace fw {

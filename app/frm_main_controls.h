@@ -1,7 +1,7 @@
-// The main window's components that the program works on, each named once: the table of
-// frm_main_parts.cpp gives every one its component name, the member of FrmMainControls that
-// the window binds to it and, for an option control, the launch option it gives. The window's
-// handlers go through the members; the run button reads the launch options through the table.
+// The main window's components that the program works on, each named once, in the window-free
+// table of frm_main_parts.cpp: its name in the description, the member of FrmMainControls bound
+// to it and, for an option control, the launch option it gives. The handlers use the members;
+// the launch options are read through the table, from the window or (natively) its description.
 #pragma once
 
 #include <string>

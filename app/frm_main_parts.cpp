@@ -1,11 +1,6 @@
-// Every component of the main window that the program works on, named once: the description's
-// name, the member the window binds to it, and the launch option it gives. Window-free, so that
-// the launch options are read from the description natively too.
 #include "app/frm_main_controls.h"
 
 namespace gv {
-
-namespace {
 
 using C = FrmMainControls;
 using O = LaunchOptions;
@@ -91,8 +86,6 @@ const FrmMainPart kParts[] = {
     {"timerSplash", &C::splashTimer, {}},
     {"AutoPS", &C::settings, {}},
 };
-
-}  // namespace
 
 const FrmMainPart* FrmMainParts::begin() const { return std::begin(kParts); }
 const FrmMainPart* FrmMainParts::end() const { return std::end(kParts); }
