@@ -80,6 +80,12 @@ fw::TWinControl* FrmMainHost::Windowed(const std::string& name) {
   return w;
 }
 
+std::string FrmMainHost::NameOf(const FrmMainPart::Control& member) {
+  for (const FrmMainPart& part : FrmMainParts{})
+    if (part.control == member) return part.name;
+  throw std::runtime_error("a member the main window's table does not bind");
+}
+
 std::string FrmMainHost::FocusedName() {
   // A combo box with a text field gives the focus to the field inside it.
   for (HWND h = ::GetFocus(); h; h = ::GetParent(h)) {
