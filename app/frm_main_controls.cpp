@@ -37,13 +37,13 @@ void FrmMainControls::Bind(const fw::Component& window) {
 using P = FrmMainPart;
 
 bool FrmMainControls::Checked(const P& part) const {
-  if (auto* box = std::get_if<P::Member<fw::TCheckBox>>(&part.control)) return (this->**box)->Checked();
+  if (auto* box = std::get_if<P::Member<fw::TCheckBox>>(&part.control)) return (this->*(*box))->Checked();
   return (this->*std::get<P::Member<fw::TRadioButton>>(part.control))->Checked();
 }
 
 std::string FrmMainControls::Text(const P& part) const {
-  if (auto* label = std::get_if<P::Member<fw::TLabel>>(&part.control)) return (this->**label)->Caption();
-  if (auto* edit = std::get_if<P::Member<fw::TEdit>>(&part.control)) return (this->**edit)->Text();
+  if (auto* label = std::get_if<P::Member<fw::TLabel>>(&part.control)) return (this->*(*label))->Caption();
+  if (auto* edit = std::get_if<P::Member<fw::TEdit>>(&part.control)) return (this->*(*edit))->Text();
   return (this->*std::get<P::Member<TIntEdit>>(part.control))->Text();
 }
 

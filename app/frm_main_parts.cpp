@@ -1,5 +1,7 @@
 #include "app/frm_main_controls.h"
 
+#include <iterator>
+
 namespace gv {
 
 using C = FrmMainControls;

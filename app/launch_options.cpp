@@ -8,8 +8,8 @@ LaunchOptions ReadLaunchOptions(const std::function<bool(const FrmMainPart&)>& c
                                 const std::function<std::string(const FrmMainPart&)>& text) {
   LaunchOptions options;
   for (const FrmMainPart& part : FrmMainParts{}) {
-    if (auto* flag = std::get_if<bool LaunchOptions::*>(&part.option)) options.** flag = checked(part);
-    if (auto* field = std::get_if<std::string LaunchOptions::*>(&part.option)) options.** field = text(part);
+    if (auto* flag = std::get_if<bool LaunchOptions::*>(&part.option)) options.*(*flag) = checked(part);
+    if (auto* field = std::get_if<std::string LaunchOptions::*>(&part.option)) options.*(*field) = text(part);
   }
   return options;
 }

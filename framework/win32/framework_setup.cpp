@@ -19,8 +19,6 @@ void SetUpFramework() {
   if (app->LoopStep<HintTracker>()) return;
   app->AddLoopStep(std::make_unique<HintTracker>([app](const std::string& hint) { app->SetHint(hint); }));
   app->AddLoopStep(std::make_unique<KeyNavigation>());
-
-  // Forms, menus and timers.
   RegisterClasses<TForm, TPopupMenu, TMenuItem, TTimer>();
 }
 
