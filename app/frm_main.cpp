@@ -5,7 +5,6 @@
 
 #include "app/about_box.h"
 #include "app/launch.h"
-#include "app/splash.h"
 #include "framework/stdctrls/combo_box.h"
 #include "framework/stdctrls/label.h"
 #include "framework/stdctrls/notebook.h"
@@ -115,10 +114,8 @@ void TfrmMain::FormShow(fw::Component*) {
 
 void TfrmMain::timerSplashTimer(fw::Component*) {
   ui_.splashTimer->SetEnabled(false);
-  // The splash goes first, and its deactivation brings this window back. The other way round,
-  // Wine without a window manager keeps the splash's picture on the screen over this window for
-  // two seconds while it waits to take it down, and the user's first click there is lost.
-  if (Splash) Splash->Hide();
+  // Restored, this window takes the activation from the splash, which then goes by itself. The
+  // program still owns the foreground as it restores, so the window comes up in front.
   BringUp();
 }
 

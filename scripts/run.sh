@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the launcher and starts it under Wine in the build tree's private prefix. Without a
-# display it runs on a virtual one; once the main window is up it saves a screenshot of the
-# screen to build/screenshot.png and closes the program again.
+# Builds the launcher and starts it under Wine in the build tree's private prefix, inside Wine's
+# desktop. Without a display it runs on a virtual one; once the main window is up it saves a
+# screenshot of the screen to build/screenshot.png and closes the program again.
 # Usage: scripts/run.sh   (GORVALE_BUILD chooses the build tree, as for scripts/test.sh; the
 # program runs in the Wine prefix BUILD/run/wineprefix)
 set -euo pipefail
@@ -16,10 +16,10 @@ cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug -DGORVALE_SANITIZE=
 cmake --build "$build/native" -j"$jobs" --target formcheck
 cmake -S "$root" -B "$build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DGORVALE_NATIVE_DIR="$build/native" >/dev/null
-cmake --build "$build/win32" -j"$jobs" --target gorvale_product
+cmake --build "$build/win32" -j"$jobs" --target gorvale_product await_window
 
-# A prefix of its own beside the test prefix: on the virtual display, where no window manager
-# draws frames, Wine is told to draw them itself, so the screenshot shows them as Windows would.
+# A prefix of its own beside the test prefix, in Wine's desktop as the tests are
+# (scripts/wine-session.sh), where Wine draws the window frames itself as Windows would.
 source "$root/scripts/wine-session.sh"
 trap wine_session_end EXIT
 wine_session_begin "$build/run"
@@ -28,29 +28,18 @@ wine_session_begin "$build/run"
 # buttons would show as the letters "0 1 r"; the prefix's Windows font folder is always read.
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 [ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
-if [ -n "${_xvfb_pid:-}" ]; then
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-else
-  wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
-fi
 
 wine "$build/win32/product/app/Gorvale.exe" &
 program=$!
 
-# The main window counts as up once it is shown at its full size (it starts minimised and the
+# The main window counts as up once it is in front at its full size (it starts minimised and the
 # splash timer restores it about two seconds later).
-window=""
-for _ in $(seq 300); do
-  for id in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null || true); do
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    if [ "${WIDTH:-0}" -ge 300 ] && [ "${HEIGHT:-0}" -ge 200 ]; then window=$id; fi
-  done
-  [ -n "$window" ] && break
+if ! wine "$build/win32/tools/await_window.exe" "$title" 300 200 30; then
   kill -0 "$program" 2>/dev/null || { echo "run.sh: the program ended before its window came up" >&2; exit 1; }
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "run.sh: no main window after 30 s" >&2; exit 1; }
-sleep 1  # let the splash go and the window paint
+  echo "run.sh: no main window after 30 s" >&2
+  exit 1
+fi
+sleep 1  # let the window paint
 
 shot="$build/screenshot.png"
 import -window root "$shot"

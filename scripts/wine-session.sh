@@ -26,6 +26,16 @@ wine_session_begin() {   # $1: build tree
     wineserver -w
     touch "$WINEPREFIX/.gorvale-ready"
   fi
+  # Every program of the prefix runs in Wine's own desktop, a window of 1024 x 768 on the display,
+  # where Wine manages the windows as Windows does (activation, minimise, restore) instead of
+  # waiting for an X window manager that the virtual display lacks. Programs still start as
+  # themselves, so ctest sees their exit codes.
+  if [ ! -f "$WINEPREFIX/.gorvale-desktop" ]; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.gorvale-desktop"
+  fi
 }
 
 wine_session_end() {

@@ -132,7 +132,7 @@ TEST(FixedSize, ResizingSnapsBackTo317By264AndThereIsNoMaximiseBox) {
   EXPECT_EQ(size(), std::make_pair(317, 264));
   EXPECT_GT(resizes, 0);
 
-  // Without a window manager Wine draws no border to drag; a drag ends in the same moves.
+  // A drag of the border ends in such moves too.
   resizes = 0;
   ::MoveWindow(hwnd, 40, 30, 300, 200, TRUE);
   PumpFor(100);
@@ -195,7 +195,7 @@ HCURSOR CursorOver(POINT p) {
   return info.hCursor;
 }
 
-TEST(Splash, HourglassWhileUpAndGoneWithTheArrowOnceTheMainWindowIsActive) {
+TEST(Splash, HourglassWhileUpAndGoneWithTheArrowOnceTheTimerRestoresTheMainWindow) {
   Host::Form()->SetWindowState(fw::wsMinimized);
   PumpFor(100);
   ShowSplash();
@@ -215,9 +215,19 @@ TEST(Splash, HourglassWhileUpAndGoneWithTheArrowOnceTheMainWindowIsActive) {
   EXPECT_EQ(fw::Application()->Cursor(), fw::crHourGlass);
   EXPECT_EQ(CursorOver(CentreOf(splash)), ::LoadCursorA(nullptr, IDC_WAIT));
 
-  // The main window becoming active takes the activation from the splash.
-  Host::Form()->SetWindowState(fw::wsNormal);
-  Host::Activate();
+  // The splash timer restores the main window, which takes the activation from the splash: the
+  // splash is still up when the main window becomes active, and goes after.
+  int activations = 0;
+  bool splashUpAtActivation = false;
+  Host::Form()->onActivate = fw::Method{"", [&](fw::Component*) {
+                                          if (!activations++)
+                                            splashUpAtActivation = ::IsWindowVisible(splash);
+                                        }};
+  Host::Form()->timerSplashTimer(nullptr);
+  Host::Form()->onActivate = fw::Method{};
+  EXPECT_EQ(::GetForegroundWindow(), Host::Form()->Handle());
+  EXPECT_GT(activations, 0);
+  EXPECT_TRUE(splashUpAtActivation) << "the splash went before the main window was active";
   EXPECT_TRUE(PumpUntil([] { return Splash == nullptr; }, 2000)) << "the splash stayed";
   EXPECT_FALSE(::IsWindow(splash));
   EXPECT_EQ(fw::Application()->Cursor(), fw::crDefault);

@@ -1,15 +1,12 @@
-// Page selector, pop-up menu and notebook in step, driven by the user's keys and clicks; and
-// the Tab order of every page.
+// Page selector, pop-up menu and notebook in step, driven by the user's keys and clicks.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 #include <vector>
 
-#include "framework/stdctrls/check_box.h"
 #include "framework/stdctrls/combo_box.h"
 #include "framework/stdctrls/notebook.h"
-#include "framework/stdctrls/radio_button.h"
 #include "tests/app/frm_main_host.h"
 #include "tests/support/input.h"
 #include "tests/support/message_loop.h"
@@ -131,65 +128,6 @@ TEST_F(Navigation, ChoosingTheVisiblePageChangesNothing) {
   Host::Form()->ComboBox1Click(nullptr);
   EXPECT_EQ(notebook_->ActivePage(), "General");
   selector_->SetItemIndex(0);
-}
-
-// The controls of each page in Tab order; those that cannot take the focus are left out when
-// the order is walked (disabled controls, and radio buttons of a group other than the checked
-// one).
-const std::vector<std::pair<const char*, std::vector<const char*>>> kTabOrders = {
-    {"General",
-     {"IntEdit1", "Edit1", "IntEdit2", "IntEdit3", "CheckBox6", "CheckBox7", "CheckBox8", "CheckBox9"}},
-    {"Multiplayer",
-     {"CheckBox1", "IntEdit5", "CheckBox2", "CheckBox3", "CheckBox4", "IntEdit6", "IntEdit7", "CheckBox5",
-      "IntEdit8", "RadioButton1", "RadioButton2", "IntEdit4", "RadioButton3", "RadioButton4"}},
-    {"Network",
-     {"CheckBox10", "CheckBox11", "CheckBox12", "CheckBox13", "CheckBox14", "IntEdit9", "CheckBox15",
-      "Edit2"}},
-    {"Memory",
-     {"CheckBox17", "IntEdit10", "RadioButton5", "RadioButton6", "RadioButton7", "IntEdit14", "CheckBox23"}},
-    {"GLQuake",
-     {"CheckBox18", "IntEdit11", "IntEdit12", "CheckBox19", "CheckBox20", "CheckBox22", "IntEdit13",
-      "CheckBox21"}},
-    {"WinQuake",
-     {"RadioButton8", "RadioButton9", "RadioButton10", "RadioButton11", "RadioButton12", "RadioButton13",
-      "CheckBox16"}},
-    {"Extra", {"editExtra"}},
-    {"Map", {"editChosenMap", "RadioButton14", "RadioButton15", "ComboBox2", "ComboBox3"}},
-};
-
-bool TakesTabFocus(const char* name) {
-  HWND h = Host::Handle(name);
-  if (!::IsWindowEnabled(h) || !::IsWindowEnabled(::GetParent(h))) return false;
-  if (auto* radio = dynamic_cast<fw::TRadioButton*>(Host::Find(name))) return radio->Checked();
-  return true;
-}
-
-TEST_F(Navigation, TabVisitsEachPageInItsOrderAfterTheSelector) {
-  for (const auto& [page, order] : kTabOrders) {
-    SCOPED_TRACE(page);
-    notebook_->SetActivePage(page);
-    Host::Activate();
-    std::vector<std::string> expected, seen;
-    for (const char* name : order)
-      if (TakesTabFocus(name)) expected.push_back(name);
-    expected.push_back("ComboBox1");  // round the window and back to the selector
-    for (size_t i = 0; i < expected.size() + 2 && (seen.empty() || seen.back() != "ComboBox1"); ++i) {
-      PressKey(VK_TAB);
-      PumpFor(30);
-      seen.push_back(Host::FocusedName());
-    }
-    EXPECT_EQ(seen, expected);
-    // Shift+Tab walks the same way back.
-    std::vector<std::string> back;
-    for (size_t i = 0; i + 1 < expected.size(); ++i) {
-      PressKey(VK_TAB, true);
-      PumpFor(30);
-      back.push_back(Host::FocusedName());
-    }
-    std::vector<std::string> reversed(expected.rbegin() + 1, expected.rend());
-    EXPECT_EQ(back, reversed);
-  }
-  notebook_->SetActivePage("General");
 }
 
 }  // namespace

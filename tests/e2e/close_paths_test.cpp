@@ -8,6 +8,23 @@ namespace {
 
 using ClosePath = Scenario;
 
+// The middle of a window's close box on the screen, found by the window's own hit test along the
+// caption; x is -1 when there is none.
+POINT CloseBoxOf(HWND window) {
+  RECT outer;
+  ::GetWindowRect(window, &outer);
+  POINT client{0, 0};
+  ::ClientToScreen(window, &client);
+  const int y = (outer.top + client.y) / 2;
+  int right = -1, left = -1;
+  for (int x = outer.right - 1; x > outer.left && (right < 0 || left < 0); --x) {
+    const bool close = ::SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE;
+    if (close && right < 0) right = x;
+    if (!close && right >= 0) left = x + 1;
+  }
+  return POINT{right < 0 ? -1 : (left + right) / 2, y};
+}
+
 TEST_F(ClosePath, ExitButtonKeepsTheValuesAndTheyComeBack) {
   WindowDriver& ui = Start();
   // A name longer than a profile line's usual 255 characters.
@@ -102,10 +119,11 @@ TEST_F(ClosePath, SystemMenuCloseKeepsTheValues) {
   RestartExpecting(kept);
   EXPECT_TRUE(Ui().Enabled("CheckBox17"));
   EXPECT_TRUE(Ui().Enabled("CheckBox23"));
-  // The close box: without a window manager nothing draws one, so the driver sends the command
-  // that a click on it makes. (Alt+F4 would not do here: the page selector has the focus, and
-  // Wine's combo box keeps every Alt key to itself.)
-  ::PostMessageA(Ui().Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  // A click on the close box, which Wine's desktop draws as Windows does. (Alt+F4 would not do
+  // here: the page selector has the focus, and Wine's combo box keeps every Alt key to itself.)
+  const POINT closeBox = CloseBoxOf(Ui().Main());
+  ASSERT_GE(closeBox.x, 0) << "no close box on the caption";
+  test::ClickAt(closeBox);
   ExpectClosedWithoutLaunch();
   ExpectSettings(kept);
 }

@@ -26,13 +26,9 @@ void Copy(const std::string& from, const std::string& to) {
     throw std::runtime_error("cannot copy " + from + " to " + to);
 }
 
-// Wine's per-program settings of the launcher.
-const char* const kProgramSettings[] = {"Software\\Wine\\AppDefaults\\Gorvale.exe"};
-
 // The window of another application that the user activates while the splash is up. It is made
-// once and kept (destroying a window with a caption makes Wine wait for the missing window
-// manager), and it is disabled while not in use, so that a late notice from the display cannot
-// give it the activation back while the launcher is being worked.
+// once and kept, and it is disabled while not in use, so that nothing gives it the activation back
+// while the launcher is being worked.
 HWND OtherWindow() {
   static HWND other = ::CreateWindowExA(0, "STATIC", "another application", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                         0, 0, 160, 60, nullptr, nullptr, nullptr, nullptr);
@@ -40,25 +36,6 @@ HWND OtherWindow() {
 }
 
 }  // namespace
-
-UnmanagedWindows::UnmanagedWindows() {
-  for (const char* program : kProgramSettings) {
-    HKEY key = nullptr;
-    const std::string path = std::string(program) + "\\X11 Driver";
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                          nullptr) == ERROR_SUCCESS) {
-      ::RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
-      ::RegCloseKey(key);
-    }
-  }
-}
-
-UnmanagedWindows::~UnmanagedWindows() {
-  for (const char* program : kProgramSettings) {
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(program) + "\\X11 Driver").c_str());
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, program);
-  }
-}
 
 QuakeDir::QuakeDir(const std::string& nested) : dir_(std::make_unique<test::ScratchDir>(nested)) {
   Copy(WindowsPath(GORVALE_EXE), Program());

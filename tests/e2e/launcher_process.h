@@ -74,16 +74,4 @@ class Launcher {
   int readyAfter_ = -1;
 };
 
-// Under Wine without a window manager, a program whose window has a caption waits two seconds
-// for the missing manager at every minimise, restore and close of that window. While this object
-// lives, Gorvale.exe's windows are left unmanaged (Wine's per-program setting in the prefix), so
-// the scenarios keep their pace; what the user sees and does is the same.
-class UnmanagedWindows {
- public:
-  UnmanagedWindows();
-  ~UnmanagedWindows();
-  UnmanagedWindows(const UnmanagedWindows&) = delete;
-  UnmanagedWindows& operator=(const UnmanagedWindows&) = delete;
-};
-
 }  // namespace gv::e2e

@@ -16,16 +16,12 @@ std::string NameOf(const std::string& key) { return key.substr(0, key.find('.'))
 }  // namespace
 
 FormOutline* Scenario::outline_ = nullptr;
-UnmanagedWindows* Scenario::unmanaged_ = nullptr;
 
 void Scenario::SetUpTestSuite() {
   outline_ = new FormOutline(FormOutline::FromFile(test::WindowsPath(GORVALE_MAIN_FORM)));
-  unmanaged_ = new UnmanagedWindows;
 }
 
 void Scenario::TearDownTestSuite() {
-  delete unmanaged_;
-  unmanaged_ = nullptr;
   delete outline_;
   outline_ = nullptr;
 }

@@ -63,7 +63,6 @@ class Scenario : public ::testing::Test {
   WindowDriver& Driver();
 
   static FormOutline* outline_;
-  static UnmanagedWindows* unmanaged_;
   std::unique_ptr<QuakeDir> dir_;
   std::unique_ptr<Launcher> launcher_;
   std::unique_ptr<WindowDriver> ui_;

@@ -93,8 +93,8 @@ class WindowDriver {
   // Waits until the launcher's thread has taken the input sent so far.
   void Settle() const;
   // Brings the launcher back to the front if something took it away: the user clicks its status
-  // line. (Under Wine without a window manager, a late focus notice from the display now and
-  // then leaves no window active.) Each time is logged.
+  // line. (A late focus notice from the display has now and then left no window active under
+  // Wine.) Each time is logged.
   bool EnsureActive();
   // Runs open until find() shows the pop-up window; open runs a second time only when the
   // launcher had lost the front meanwhile.

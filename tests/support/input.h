@@ -9,7 +9,10 @@
 
 namespace gv::test {
 
-// Moves the pointer to a point of the screen.
+// Moves the pointer to a point of the screen. In Wine's desktop the move can reach the windows as
+// the new place, the old one and the new one again (Wine grabs the pointer to move it there, and
+// its desktop reads the grab as a move to where the pointer was), and the old place may come last
+// for a moment: check what hovering shows once it has held, not how often it changed.
 void MoveMouse(POINT screen);
 // A click at a point of the screen. The button events carry the point themselves: under Wine a
 // late pointer notice from the display can move the pointer back between a move and a press.
