@@ -1,7 +1,7 @@
 // The main window's components that the program works on, each named once, in the window-free
-// table of frm_main_parts.cpp: its name in the description, the member of FrmMainControls bound
-// to it and, for an option control, the launch option it gives. The handlers use the members;
-// the launch options are read through the table, from the window or (natively) its description.
+// table of frm_main_controls.cpp: its name in the description, its member here and, for an option
+// control, the launch option it gives. The window binds them (frm_main_controls_win32.cpp); the
+// launch options are read through the table, from the window or (natively) its description.
 #pragma once
 
 #include <string>

@@ -38,7 +38,7 @@ class FrmMainHost {
   static HWND Handle(const std::string& name) { return Windowed(name)->Handle(); }
 
   // The window's parts by their members, named as the window's table names them
-  // (frm_main_parts.cpp), so that the tests name each as the program does.
+  // (frm_main_controls.cpp), so that the tests name each as the program does.
   static std::string NameOf(const FrmMainPart::Control& member);
   static fw::Component* Find(const FrmMainPart::Control& member) { return Find(NameOf(member)); }
   static HWND Handle(const FrmMainPart::Control& member) { return Windowed(NameOf(member))->Handle(); }

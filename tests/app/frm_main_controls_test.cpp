@@ -19,7 +19,7 @@ const char* const kClasses[] = {"TCheckBox", "TRadioButton",        "TComboBox",
                                 "TTimer",    "TAutoPropertiesStore"};
 static_assert(std::size(kClasses) == std::variant_size_v<FrmMainPart::Control>);
 
-TEST(FrmMainParts, EachNamesOneComponentOfTheDescriptionOfItsMembersClass) {
+TEST(FrmMainControls, EachNamesOneComponentOfTheDescriptionOfItsMembersClass) {
   const test::FormOutline outline = test::FormOutline::FromFile(GORVALE_MAIN_FORM);
   std::set<std::string> names;
   for (const FrmMainPart& part : FrmMainParts{}) {
