@@ -5,6 +5,7 @@
 
 #include "app/about_box.h"
 #include "app/launch.h"
+#include "controls/speed_button.h"
 #include "framework/stdctrls/combo_box.h"
 #include "framework/stdctrls/label.h"
 #include "framework/stdctrls/notebook.h"
@@ -92,6 +93,7 @@ void TfrmMain::Loaded() {
   // The window itself is told first, before any component: the store's restore that follows
   // raises handlers, which need the fields.
   ui_.Bind(*this);
+  SetDefaultControl(ui_.run);
   fw::TForm::Loaded();
 }
 

@@ -83,6 +83,7 @@ const FrmMainPart kParts[] = {
     {"editExtra", &C::extra, &O::extra},
     // The window around the pages.
     {"ComboBox1", &C::pageSelector, {}},
+    {"Win95SpeedButton3", &C::run, {}},
     {"Notebook1", &C::pages, {}},
     {"StatusBar", &C::statusLine, {}},
     {"timerSplash", &C::splashTimer, {}},

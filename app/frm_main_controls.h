@@ -104,13 +104,13 @@ struct FrmMainControls {
   fw::TEdit* extra = nullptr;
   // The window around the pages.
   fw::TComboBox* pageSelector = nullptr;
+  TWin95SpeedButton* run = nullptr;  // the window's default control: Enter presses it
   fw::TNotebook* pages = nullptr;
   fw::TPanel* statusLine = nullptr;
   fw::TTimer* splashTimer = nullptr;
   TAutoPropertiesStore* settings = nullptr;
 
-  // Binds every member to the window's component of its name. A name the window lacks, or a
-  // component of another class, is a fault of the description and throws.
+  // Binds every member to the window's component of its name; a missing one or another class throws.
   void Bind(const fw::Component& window);
   // The state of an option's check box or radio button, the text of its edit or label.
   bool Checked(const FrmMainPart& part) const;

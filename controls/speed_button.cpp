@@ -1,5 +1,7 @@
 #include "controls/speed_button.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 
 #include "framework/core/property_builders.h"
@@ -150,6 +152,13 @@ void TSpeedButton::Click() {
   handler(this);
 }
 
+long TSpeedButton::AccessibleRole() const { return ROLE_SYSTEM_PUSHBUTTON; }
+
+std::string TSpeedButton::AccessibleName() const {
+  const std::string shortHint = Hint().substr(0, Hint().find('|'));
+  return shortHint.empty() ? Caption() : shortHint;
+}
+
 void TSpeedButton::MouseDown(fw::MouseButton button, int x, int y) {
   if (!Enabled()) return;
   onMouseDown(this);
@@ -169,11 +178,15 @@ void TSpeedButton::MouseUp(fw::MouseButton button, int x, int y) {
   if (button != fw::MouseButton::Left || !tracking_) return;
   tracking_ = false;
   bool inside = Inside(x, y);
-  // In a group a release on the button toggles Down (a down button refuses to come up while
-  // AllowAllUp is false), and the click follows; a release elsewhere only redraws.
-  if (inside && groupIndex_ != 0) SetDown(!down_);
   Invalidate();
-  if (inside && Enabled()) Click();
+  if (inside && Enabled()) Press();  // a release elsewhere only redraws
+}
+
+void TSpeedButton::Press() {
+  // In a group the button toggles Down (a down button refuses to come up while AllowAllUp is
+  // false), and the click follows.
+  if (groupIndex_ != 0) SetDown(!down_);
+  Click();
 }
 
 }  // namespace gv

@@ -44,6 +44,12 @@ class TSpeedButton : public fw::TGraphicControl {
   // Runs a copy of the click handler: the handler may destroy the button (a panel rebuilding
   // its grid from a click).
   void Click() override;
+  // A click of the mouse on the button: the toggle in a group, then Click.
+  void Press() override;
+  // A push button to assistive technology, named by the short part of its hint, else by its
+  // caption.
+  long AccessibleRole() const override;
+  std::string AccessibleName() const override;
   void Paint(HDC dc) override;
   void MouseDown(fw::MouseButton button, int x, int y) override;
   void MouseMove(int x, int y) override;

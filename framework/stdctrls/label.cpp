@@ -11,6 +11,7 @@ const ClassInfo& TLabel::StaticClass() {
       EnumProp<&TLabel::Alignment, &TLabel::SetAlignment>("Alignment", kAlignmentType, taLeftJustify),
       BoolProp<&TLabel::AutoSize, &TLabel::SetAutoSize>("AutoSize", true),
       StrProp<&TControl::Caption, &TControl::SetCaption>("Caption"),
+      RefProp<&TLabel::FocusControl, &TLabel::SetFocusControl>("FocusControl"),
       BoolProp<&TLabel::Transparent, &TLabel::SetTransparent>("Transparent", false),
   };
   static const ClassInfo info = MakeClass<TLabel, TGraphicControl>("TLabel", kProps);
@@ -18,6 +19,11 @@ const ClassInfo& TLabel::StaticClass() {
 }
 
 TLabel::TLabel(Component* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
+
+void TLabel::Notification(Component* component) {
+  if (component == focusControl_) focusControl_ = nullptr;
+  TGraphicControl::Notification(component);
+}
 
 void TLabel::SetAlignment(TAlignment alignment) { SetAndInvalidate(alignment_, alignment); }
 

@@ -41,20 +41,34 @@ void TRadioButton::SetChecked(bool checked) {
 }
 
 bool TRadioButton::Notify(UINT code, LRESULT& result) {
-  if (code != BN_CLICKED) return false;
+  if (code != BN_CLICKED || takingFocus_) return false;
   SetChecked(true);
   result = 0;
   return true;
 }
 
 bool TRadioButton::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  if (msg != WM_SETFOCUS || checked_ || (GetKeyState(VK_LBUTTON) & 0x8000))
-    return TWinControl::WndProc(msg, wp, lp, result);
-  // The keyboard focus arriving on an unchecked button checks it, as Windows' own button does
-  // (it reports BN_CLICKED; not every implementation of the control does).
+  if (msg != WM_SETFOCUS) return TWinControl::WndProc(msg, wp, lp, result);
+  // The focus alone chooses nothing: some implementations of the control report BN_CLICKED
+  // when an unchecked button takes the keyboard focus, and that report is not a choice.
+  takingFocus_ = true;
   if (!TWinControl::WndProc(msg, wp, lp, result)) result = DefaultProc(msg, wp, lp);
-  SetChecked(true);
+  takingFocus_ = false;
   return true;
+}
+
+TWinControl* TRadioButton::FocusTargetFrom(const TWinControl* from) {
+  TWinControl* parent = Parent();
+  if (!parent || (from && from->Parent() == parent && dynamic_cast<const TRadioButton*>(from))) return this;
+  // Entered from outside the group: its checked button, or else its first, takes the focus.
+  TRadioButton* first = nullptr;
+  for (TWinControl* c : parent->TabList()) {
+    auto* radio = dynamic_cast<TRadioButton*>(c);
+    if (!radio || !radio->CanFocus()) continue;
+    if (radio->checked_) return radio;
+    if (!first) first = radio;
+  }
+  return first ? first : this;
 }
 
 }  // namespace fw

@@ -5,6 +5,7 @@
 #include "framework/core/property_builders.h"
 #include "framework/win32/popup_menu.h"
 #include "framework/win32/win_control.h"
+#include "framework/win32/window_accessible.h"
 
 namespace fw {
 
@@ -178,6 +179,11 @@ void TGraphicControl::Invalidate() {
 void TGraphicControl::BoundsChanged() {
   // The old place must be repainted as well as the new one.
   if (Parent()) Parent()->Invalidate();
+}
+
+void TGraphicControl::EnabledChanged() {
+  Invalidate();
+  NotifyAccessibleState(*this);
 }
 
 void TGraphicControl::VisibleChanged() {

@@ -92,6 +92,17 @@ class TControl : public Component {
 
   Method onClick;
   virtual void Click() { onClick(this); }
+  // What a click of the left mouse button on the control does, done without the mouse: for the
+  // form's default control (Enter) and for assistive technology's default action.
+  virtual void Press() { Click(); }
+
+  // What assistive technology is told of a control drawn without a window: its role (one of the
+  // platform's ROLE_SYSTEM_ values; 0 keeps the control from it) and its name. A windowed
+  // control is the platform's to present.
+  virtual long AccessibleRole() const { return 0; }
+  virtual std::string AccessibleName() const { return Caption(); }
+  // The windowed control whose name this control's caption gives (a label's FocusControl).
+  virtual TWinControl* NamedControl() const { return nullptr; }
 
   // Mouse input, in client coordinates. A windowed control gets it from its window; a graphic
   // control from its parent.
@@ -158,6 +169,7 @@ class TGraphicControl : public TControl {
 
  protected:
   void BoundsChanged() override;
+  void EnabledChanged() override;
   void VisibleChanged() override;
 };
 

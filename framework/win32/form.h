@@ -33,6 +33,10 @@ class TForm : public TWinControl {
   ~TForm() override;
 
   TWinControl* ActiveControl() const { return activeControl_; }
+  // The control that Enter presses wherever the focus is in the form, unless the focused control
+  // takes Enter itself (an open drop-down list) or a default button of a modal form answers it.
+  TControl* DefaultControl() const { return defaultControl_; }
+  void SetDefaultControl(TControl* control) { defaultControl_ = control; }
   void SetActiveControl(TWinControl* control);  // focuses it when the form is active
   TBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle style);
@@ -77,7 +81,8 @@ class TForm : public TWinControl {
   // The arrow keys: the next or previous control of current's parent that can take the focus,
   // the contents of a frame taken where the frame stands (a frame never takes the focus).
   bool SelectSibling(TWinControl* current, bool forward);
-  // Enter and Escape: offered to the focused control first, then to every control of the form.
+  // Enter and Escape: in a modal form offered to the focused control first, then to every control
+  // of the form; then Enter presses the default control, if it can be clicked.
   bool DialogKey(UINT key) override;
 
   Method onActivate, onClose, onCreate, onDeactivate, onDestroy, onHide, onResize, onShow;
@@ -114,6 +119,7 @@ class TForm : public TWinControl {
 
   TWinControl* activeControl_ = nullptr;   // has, or gets on activation, the focus
   TWinControl* focusedControl_ = nullptr;  // whose OnEnter ran last
+  TControl* defaultControl_ = nullptr;
   TBorderStyle borderStyle_ = bsSizeable;
   int borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   TFormStyle formStyle_ = fsNormal;

@@ -28,22 +28,25 @@ void CollectArrowStops(const TWinControl* parent, std::vector<TWinControl*>& out
   }
 }
 
-// Focuses the first control after current in list (before it, backwards) that `accepts`;
-// list wraps around. current may be absent from list: the search starts at an end.
+// The first control after current in list (before it, backwards) that `accepts`; list wraps
+// around. current may be absent from list: the search starts at an end. Null if none accepts.
 template <class Accepts>
-bool FocusNextIn(const std::vector<TWinControl*>& list, TWinControl* current, bool forward, Accepts accepts) {
+TWinControl* NextIn(const std::vector<TWinControl*>& list, TWinControl* current, bool forward,
+                    Accepts accepts) {
   const int n = static_cast<int>(list.size());
   auto it = std::find(list.begin(), list.end(), current);
   const bool found = it != list.end();
   const int start = found ? static_cast<int>(it - list.begin()) : (forward ? -1 : n);
   for (int step = 1; step < n + (found ? 0 : 1); ++step) {
     int i = ((forward ? start + step : start - step) % n + n) % n;
-    if (accepts(list[i])) {
-      list[i]->SetFocus();
-      return true;
-    }
+    if (accepts(list[i])) return list[i];
   }
-  return false;
+  return nullptr;
+}
+
+bool Focus(TWinControl* control) {
+  if (control) control->SetFocus();
+  return control != nullptr;
 }
 
 }  // namespace
@@ -70,6 +73,7 @@ void TForm::FocusChanged(TWinControl* control) {
 void TForm::ChildDestroyed(TControl* control) {
   if (control == activeControl_) activeControl_ = nullptr;
   if (control == focusedControl_) focusedControl_ = nullptr;
+  if (control == defaultControl_) defaultControl_ = nullptr;
   TWinControl::ChildDestroyed(control);
 }
 
@@ -91,25 +95,32 @@ bool TForm::Activated(bool active, bool minimized) {
 bool TForm::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
   std::vector<TWinControl*> list;
   CollectTabOrder(this, list);
-  return FocusNextIn(list, current, forward, [checkTabStop](TWinControl* c) {
+  return Focus(NextIn(list, current, forward, [checkTabStop](TWinControl* c) {
     return c->CanFocus() && (!checkTabStop || c->TabStop());
-  });
+  }));
 }
 
 bool TForm::SelectSibling(TWinControl* current, bool forward) {
   if (!current || !current->Parent()) return false;
   std::vector<TWinControl*> list;
   CollectArrowStops(current->Parent(), list);
-  return FocusNextIn(list, current, forward, [](TWinControl* c) { return c->CanFocus(); });
+  TWinControl* next = NextIn(list, current, forward, [](TWinControl* c) { return c->CanFocus(); });
+  return Focus(next ? next->FocusTargetFrom(current) : nullptr);
 }
 
 bool TForm::DialogKey(UINT key) {
-  if (activeControl_ && activeControl_->Focused() && activeControl_->DialogKey(key)) return true;
-  std::vector<TWinControl*> list;
-  CollectTabOrder(this, list);
-  for (TWinControl* c : list)
-    if (c != activeControl_ && c->Showing() && c->EnabledInTree() && c->DialogKey(key)) return true;
-  return false;
+  if (modal_) {
+    if (activeControl_ && activeControl_->Focused() && activeControl_->DialogKey(key)) return true;
+    std::vector<TWinControl*> list;
+    CollectTabOrder(this, list);
+    for (TWinControl* c : list)
+      if (c != activeControl_ && c->Showing() && c->EnabledInTree() && c->DialogKey(key)) return true;
+  }
+  if (key != VK_RETURN || !defaultControl_ || !defaultControl_->Showing() ||
+      !defaultControl_->EnabledInTree())
+    return false;
+  defaultControl_->Press();
+  return true;
 }
 
 }  // namespace fw

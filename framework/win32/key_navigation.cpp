@@ -34,7 +34,7 @@ bool KeyNavigation::PreTranslate(const MSG& msg) {
       return true;
     case VK_RETURN:
     case VK_ESCAPE:
-      if (!form->Modal() || (code & DLGC_WANTMESSAGE)) return false;
+      if (code & DLGC_WANTMESSAGE) return false;  // an open drop-down list closes
       return form->DialogKey(static_cast<UINT>(msg.wParam));
   }
   return false;

@@ -1,7 +1,9 @@
 // Keyboard navigation, done by the message loop before a key reaches its window: Tab and
 // Shift+Tab move through the form's controls in tab order; the arrow keys move between the
 // controls of one parent when the focused control has no use for them (check boxes, radio
-// buttons, buttons); Enter and Escape in a modal form go to its default and cancel buttons.
+// buttons, buttons); Enter and Escape go to a modal form's default and cancel buttons, and
+// Enter to the form's default control unless the focused window wants it (an open drop-down
+// list).
 #pragma once
 
 #include <windows.h>

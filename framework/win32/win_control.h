@@ -66,6 +66,9 @@ class TWinControl : public TControl {
   // Whether arrow keys belong to the control (an edit moves its caret) rather than moving
   // the focus on to the next control.
   virtual bool WantsArrows() const { return true; }
+  // The control that takes the focus when the arrow keys move it here from `from`: this one,
+  // unless it stands for a group (a radio button hands it to its group's choice).
+  virtual TWinControl* FocusTargetFrom(const TWinControl* /*from*/) { return this; }
   // Enter (VK_RETURN) or Escape (VK_ESCAPE) pressed in the control's window: a default or
   // cancel button clicks itself and returns true.
   virtual bool DialogKey(UINT /*key*/) { return false; }

@@ -7,6 +7,7 @@
 
 #include "framework/core/error.h"
 #include "framework/win32/application.h"
+#include "framework/win32/window_accessible.h"
 
 namespace fw {
 
@@ -136,6 +137,9 @@ bool TWinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       return false;
     case WM_CONTEXTMENU:
       return HandleContextMenu(reinterpret_cast<HWND>(wp), lp);
+    case WM_GETOBJECT:
+    case kPressChildMessage:
+      return AccessibleMessage(*this, msg, wp, lp, result);
     case WM_SETCURSOR: {
       // The application-wide pointer (the hourglass while starting) wins over every window's own.
       if (LOWORD(lp) != HTCLIENT) return false;

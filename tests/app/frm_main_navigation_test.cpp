@@ -1,12 +1,15 @@
-// Page selector, pop-up menu and notebook in step, driven by the user's keys and clicks.
+// Page selector, pop-up menu and notebook in step, driven by the user's keys and clicks; the arrow
+// keys through the radio groups.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 #include <vector>
 
+#include "framework/stdctrls/check_box.h"
 #include "framework/stdctrls/combo_box.h"
 #include "framework/stdctrls/notebook.h"
+#include "framework/stdctrls/radio_button.h"
 #include "tests/app/frm_main_host.h"
 #include "tests/support/input.h"
 #include "tests/support/message_loop.h"
@@ -128,6 +131,98 @@ TEST_F(Navigation, ChoosingTheVisiblePageChangesNothing) {
   Host::Form()->ComboBox1Click(nullptr);
   EXPECT_EQ(notebook_->ActivePage(), "General");
   selector_->SetItemIndex(0);
+}
+
+// The arrow keys move the focus into and through every radio group without choosing: a group is
+// entered at its checked button, or at its first one when none is checked, and only Space
+// chooses. Each step lists the key and where the focus must be.
+struct ArrowWalk {
+  const char* page;
+  const char* enabler;     // the box that enables the page's group, or nullptr
+  const char* checkFirst;  // a button to check before the walk, or nullptr
+  const char* checkAfter;  // the group's button to check again afterwards, or nullptr
+  const char* start;
+  std::vector<std::pair<WORD, const char*>> steps;
+};
+
+TEST_F(Navigation, ArrowKeysNeverChooseARadioButton) {
+  const std::vector<ArrowWalk> kWalks = {
+      {"Multiplayer",
+       nullptr,
+       nullptr,
+       nullptr,
+       "CheckBox1",  // Up wraps round into "Listen"/"Dedicated"
+       {{VK_UP, "RadioButton3"}, {VK_UP, "RadioButton4"}, {VK_DOWN, "RadioButton3"}}},
+      {"Multiplayer",
+       nullptr,
+       "RadioButton2",
+       "RadioButton1",
+       "CheckBox5",
+       {{VK_DOWN, "RadioButton2"}, {VK_UP, "RadioButton1"}, {VK_DOWN, "RadioButton2"}}},
+      {"Memory",
+       "CheckBox17",
+       nullptr,
+       nullptr,
+       "CheckBox23",
+       {{VK_UP, "RadioButton5"}, {VK_DOWN, "RadioButton6"}, {VK_DOWN, "RadioButton7"}}},
+      {"WinQuake",
+       "CheckBox16",
+       nullptr,
+       nullptr,
+       "CheckBox16",
+       {{VK_UP, "RadioButton8"},
+        {VK_DOWN, "RadioButton9"},
+        {VK_RIGHT, "RadioButton10"},
+        {VK_DOWN, "RadioButton11"},
+        {VK_DOWN, "RadioButton12"},
+        {VK_DOWN, "RadioButton13"},
+        {VK_LEFT, "RadioButton12"}}},
+      {"Map",
+       nullptr,
+       nullptr,
+       nullptr,
+       "RadioButton15",
+       {{VK_UP, "RadioButton14"}, {VK_DOWN, "RadioButton15"}}},
+  };
+  auto radio = [](const std::string& name) { return dynamic_cast<fw::TRadioButton*>(Host::Find(name)); };
+  auto marks = [&] {
+    std::vector<std::string> checked;
+    for (int i = 1; i <= 15; ++i)
+      if (radio("RadioButton" + std::to_string(i))->Checked()) checked.push_back(std::to_string(i));
+    return checked;
+  };
+  for (const ArrowWalk& walk : kWalks) {
+    SCOPED_TRACE(std::string(walk.page) + " from " + walk.start);
+    notebook_->SetActivePage(walk.page);
+    Host::Activate();
+    auto* enabler = walk.enabler ? dynamic_cast<fw::TCheckBox*>(Host::Find(walk.enabler)) : nullptr;
+    if (enabler) enabler->SetChecked(true);
+    if (walk.checkFirst) radio(walk.checkFirst)->SetChecked(true);
+    const std::vector<std::string> before = marks();
+    Host::Windowed(walk.start)->SetFocus();
+    PumpFor(30);
+    for (const auto& [key, expected] : walk.steps) {
+      PressKey(key);
+      PumpUntil([&] { return Host::FocusedName() == expected; }, 1000);
+      EXPECT_EQ(Host::FocusedName(), expected);
+      EXPECT_EQ(marks(), before) << "the focus chose an option";
+    }
+    if (walk.checkAfter) radio(walk.checkAfter)->SetChecked(true);
+    if (enabler) enabler->SetChecked(false);
+  }
+  // A keyboard user still chooses "Dedicated server": Space on the button the arrows reached.
+  notebook_->SetActivePage("Multiplayer");
+  Host::Activate();
+  Host::Windowed("CheckBox1")->SetFocus();
+  PumpFor(30);
+  PressKey(VK_UP);
+  PressKey(VK_UP);
+  PumpUntil([] { return Host::FocusedName() == "RadioButton4"; }, 1000);
+  PressKey(VK_SPACE);
+  PumpUntil([&] { return radio("RadioButton4")->Checked(); }, 1000);
+  EXPECT_TRUE(radio("RadioButton4")->Checked());
+  radio("RadioButton4")->SetChecked(false);
+  notebook_->SetActivePage("General");
 }
 
 }  // namespace

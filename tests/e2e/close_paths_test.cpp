@@ -49,9 +49,12 @@ TEST_F(ClosePath, PopupMenuExitKeepsTheValues) {
   WindowDriver& ui = Start();
   ASSERT_TRUE(ui.ShowPageByMenu("WinQuake"));
   ASSERT_TRUE(ui.ClickTo("CheckBox16", true));
-  // The Down arrow walks the modes, checking each in turn, up to "Verysafe".
+  // The Down arrow walks the modes up to "Verysafe", and Space chooses it.
   ASSERT_TRUE(ui.TabTo("RadioButton8"));
   for (int i = 0; i < 5; ++i) ui.Press(VK_DOWN);
+  ASSERT_TRUE(test::Await([&] { return ui.Focused() == "RadioButton13"; }, 3000));
+  EXPECT_TRUE(ui.Checked("RadioButton8")) << "the focus chose a mode";
+  ui.Press(VK_SPACE);
   ASSERT_TRUE(test::Await([&] { return ui.Checked("RadioButton13"); }, 3000));
   EXPECT_FALSE(ui.Checked("RadioButton8") || ui.Checked("RadioButton12"));
   ASSERT_TRUE(ui.OpenContextMenu());

@@ -76,8 +76,13 @@ WindowDriver& Scenario::Driver() {
 }
 
 void Scenario::RunExpecting(const std::string& line, const std::string& gameCommandLine) {
+  RunExpecting([this] { return ui_->Click("Win95SpeedButton3"); }, line, gameCommandLine);
+}
+
+void Scenario::RunExpecting(const std::function<::testing::AssertionResult()>& run, const std::string& line,
+                            const std::string& gameCommandLine) {
   dir_->ForgetGameRecord();
-  ASSERT_TRUE(ui_->Click("Win95SpeedButton3")) << "the run button";
+  ASSERT_TRUE(run()) << "the run button";
   DWORD code = 1;
   ASSERT_TRUE(launcher_->AwaitExit(10000, &code)) << "the run button did not close the program";
   EXPECT_EQ(code, 0u);

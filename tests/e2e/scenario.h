@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -41,6 +42,9 @@ class Scenario : public ::testing::Test {
   // Clicks the run button, waits for the program to end and for the game's record; checks the
   // batch file (the line, CR LF, nothing else) and the command line the game received.
   void RunExpecting(const std::string& line, const std::string& gameCommandLine);
+  // The same with the run started another way (Enter, a screen reader's default action).
+  void RunExpecting(const std::function<::testing::AssertionResult()>& run, const std::string& line,
+                    const std::string& gameCommandLine);
   // Waits for the framework's error box over the launcher; its message, or "" when none came.
   std::string AwaitErrorBox();
   // Closes the window and checks that the program ended without writing a batch file.

@@ -1,5 +1,5 @@
 // Radio buttons in a real window: exclusion among the buttons of one parent only, the click
-// raised by becoming checked alone, the tab stop on the checked button.
+// raised by becoming checked alone (never by the focus), the tab stop on the checked button.
 #include <gtest/gtest.h>
 
 #include "framework/stdctrls/panel.h"
@@ -100,15 +100,17 @@ TEST_F(RadioButtonTest, HandlerThatChecksAnotherGroupNests) {
   EXPECT_EQ(log_, (Log{"A2 begin", "B2", "A2 end"}));
 }
 
-TEST_F(RadioButtonTest, KeyboardFocusOnAnUncheckedButtonChecksIt) {
-  // The native button reports BN_CLICKED when it receives the focus other than by the mouse.
+TEST_F(RadioButtonTest, TheFocusChoosesNothingAndSpaceChooses) {
   TRadioButton *a1 = radios_[0][0], *a2 = radios_[0][1];
   a1->SetChecked(true);
   log_.clear();
-  a1->SetFocus();
-  gv::test::DispatchPending();
-  EXPECT_TRUE(log_.empty());  // already checked
   a2->SetFocus();
+  gv::test::DispatchPending();
+  EXPECT_TRUE(log_.empty());
+  EXPECT_FALSE(a2->Checked());
+  EXPECT_FALSE(Marked(a2));
+  EXPECT_TRUE(a1->Checked());
+  stdtest::PressKey(a2->Handle(), VK_SPACE, ' ');
   gv::test::DispatchPending();
   EXPECT_EQ(log_, (Log{"A2"}));
   EXPECT_TRUE(a2->Checked());
