@@ -4,19 +4,13 @@
 #include <exception>
 
 #include "app/about_box.h"
-#include "app/find_component.h"
 #include "app/launch.h"
 #include "app/single_instance.h"
-#include "controls/int_edit.h"
 #include "controls/speed_button.h"
-#include "framework/stdctrls/check_box.h"
 #include "framework/stdctrls/combo_box.h"
-#include "framework/stdctrls/edit.h"
 #include "framework/stdctrls/label.h"
 #include "framework/stdctrls/notebook.h"
 #include "framework/stdctrls/panel.h"
-#include "framework/stdctrls/popup_menu.h"
-#include "framework/stdctrls/radio_button.h"
 #include "framework/win32/application.h"
 #include "framework/win32/error_box.h"
 #include "framework/win32/timer.h"
@@ -246,15 +240,8 @@ void TfrmMain::Win95SpeedButton3Click(fw::Component*) {
 }
 
 gv::LaunchOptions TfrmMain::TakeLaunchOptions() const {
-  auto checked = [this](const std::string& name) {
-    if (auto* box = dynamic_cast<fw::TCheckBox*>(FindComponent(name))) return box->Checked();
-    return gv::FindComponentAs<fw::TRadioButton>(*this, name)->Checked();
-  };
-  auto text = [this](const std::string& name) {
-    if (auto* label = dynamic_cast<fw::TLabel*>(FindComponent(name))) return label->Caption();
-    return gv::FindComponentAs<fw::TEdit>(*this, name)->Text();
-  };
-  return gv::ReadLaunchOptions(checked, text);
+  return gv::ReadLaunchOptions([this](const FrmMainPart& part) { return ui_.Checked(part); },
+                               [this](const FrmMainPart& part) { return ui_.Text(part); });
 }
 
 }  // namespace gv

@@ -1,13 +1,12 @@
 // The main window: top bar with the page selector and the run, About and exit buttons, eight
 // option pages, the status line and the pop-up menu. Read from the description "TFRMMAIN";
-// its controls are bound by name once the description has been read (main_window_controls.h).
+// its controls are bound by name once the description has been read (frm_main_controls.h).
 #pragma once
 
 #include <array>
 #include <string>
 
-#include "app/launch_options.h"
-#include "app/main_window_controls.h"
+#include "app/frm_main_controls.h"
 #include "framework/win32/form.h"
 
 namespace fw {
@@ -120,7 +119,7 @@ class TfrmMain : public fw::TForm {
   void PopupBeside(fw::TPopupMenu* menu, fw::TControl* button);
   void SetResolution(const char* width, const char* height);
 
-  MainWindowControls ui_;
+  FrmMainControls ui_;
   bool broughtUp_ = false;
   // The shown name of the chosen map while a map handler runs; loaded from lblMapName on show.
   std::string mapText_;

@@ -8,8 +8,8 @@
 #include "framework/stdctrls/combo_box.h"
 #include "framework/stdctrls/edit.h"
 #include "framework/stdctrls/label.h"
-#include "framework/stdctrls/popup_menu.h"
 #include "framework/stdctrls/radio_button.h"
+#include "framework/win32/popup_menu.h"
 
 namespace gv {
 

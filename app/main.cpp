@@ -10,6 +10,7 @@
 #include "app/single_instance.h"
 #include "app/splash.h"
 #include "controls/register_controls.h"
+#include "framework/stdctrls/register_std_controls.h"
 #include "framework/win32/application.h"
 #include "framework/win32/error_box.h"
 #include "framework/win32/framework_setup.h"
@@ -27,6 +28,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
     app->SetWindowClassName(kWindowClass);
     fw::SetUpFramework();
+    fw::RegisterStdControlClasses();
     gv::RegisterControlClasses();
     gv::RegisterStoreClasses();
     gv::ShowSplash();

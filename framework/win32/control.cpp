@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "framework/core/property_builders.h"
-#include "framework/stdctrls/popup_menu.h"
+#include "framework/win32/popup_menu.h"
 #include "framework/win32/win_control.h"
 #include "framework/win32/window_accessible.h"
 

@@ -2,7 +2,7 @@
 // keeps it while a button is held), and the pop-up menu of the control under the pointer.
 #include <windowsx.h>
 
-#include "framework/stdctrls/popup_menu.h"
+#include "framework/win32/popup_menu.h"
 #include "framework/win32/win_control.h"
 
 namespace fw {

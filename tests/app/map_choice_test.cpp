@@ -12,9 +12,9 @@
 #include "framework/stdctrls/check_box.h"
 #include "framework/stdctrls/combo_box.h"
 #include "framework/stdctrls/notebook.h"
-#include "framework/stdctrls/popup_menu.h"
 #include "framework/stdctrls/radio_button.h"
-#include "tests/app/main_window_host.h"
+#include "framework/win32/popup_menu.h"
+#include "tests/app/frm_main_host.h"
 #include "tests/support/input.h"
 #include "tests/support/message_loop.h"
 #include "tests/support/window_info.h"
@@ -22,24 +22,26 @@
 namespace gv::test {
 namespace {
 
-using Host = MainWindowHost;
+using Host = FrmMainHost;
+using C = FrmMainControls;
+using ListMember = fw::TComboBox* C::*;
 
-fw::TControl* Control(const std::string& name) { return dynamic_cast<fw::TControl*>(Host::Find(name)); }
-fw::TComboBox* List(int n) {
-  return dynamic_cast<fw::TComboBox*>(Host::Find("ComboBox" + std::to_string(n)));
+fw::TControl* Control(const FrmMainPart::Control& part) {
+  return dynamic_cast<fw::TControl*>(Host::Find(part));
 }
-std::string Shown() { return WindowText(Host::Handle("editChosenMap")); }
-std::string MapName() { return Control("lblMapName")->Caption(); }
+fw::TComboBox* List(ListMember list) { return Host::Get(list); }
+std::string Shown() { return WindowText(Host::Handle(&C::chosenMap)); }
+std::string MapName() { return Control(&C::mapFile)->Caption(); }
 std::string Line() { return BuildBatchLine(Host::Form()->TakeLaunchOptions()); }
 
 void ShowPage(const char* page) {
-  dynamic_cast<fw::TNotebook*>(Host::Find("Notebook1"))->SetActivePage(page);
+  Host::Get(&C::pages)->SetActivePage(page);
   PumpFor(30);
 }
 
 // The user picks item index of a list: the list's selection moves and the list tells its
 // parent, as a pick with the mouse or the arrow keys does.
-void Pick(int list, int index) {
+void Pick(ListMember list, int index) {
   HWND combo = List(list)->Handle();
   ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
@@ -47,8 +49,8 @@ void Pick(int list, int index) {
   PumpFor(20);
 }
 
-void ClickRadio(int n) {
-  HWND radio = Host::Handle("RadioButton" + std::to_string(n));
+void ClickRadio(fw::TRadioButton* C::*button) {
+  HWND radio = Host::Handle(button);
   ClickAt(ScreenPoint(radio, 6, 8));
   PumpUntil([radio] { return ::SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 1500);
 }
@@ -62,42 +64,42 @@ class MapChoice : public ::testing::Test {
 };
 
 TEST_F(MapChoice, AtFirstBothHoldersAreEmptyAndTheLineEndsInMap) {
-  EXPECT_EQ(List(2)->ItemIndex(), 0);
-  EXPECT_EQ(List(3)->ItemIndex(), 0);
+  EXPECT_EQ(List(&C::baseMaps)->ItemIndex(), 0);
+  EXPECT_EQ(List(&C::addOnMaps)->ItemIndex(), 0);
   EXPECT_EQ(Shown(), "");
   EXPECT_EQ(MapName(), "");
   EXPECT_EQ(Line().substr(Line().size() - 6), " +map ");
-  EXPECT_TRUE(::IsWindowEnabled(List(3)->Handle()));
-  EXPECT_FALSE(::IsWindowEnabled(List(2)->Handle()));
+  EXPECT_TRUE(::IsWindowEnabled(List(&C::addOnMaps)->Handle()));
+  EXPECT_FALSE(::IsWindowEnabled(List(&C::baseMaps)->Handle()));
 }
 
 TEST_F(MapChoice, BaseGameMapsGoToBothHolders) {
-  ClickRadio(14);
-  EXPECT_TRUE(::IsWindowEnabled(List(2)->Handle()));
-  EXPECT_FALSE(::IsWindowEnabled(List(3)->Handle()));
-  Pick(2, 22);  // "E2M7"
+  ClickRadio(&C::baseMapsOn);
+  EXPECT_TRUE(::IsWindowEnabled(List(&C::baseMaps)->Handle()));
+  EXPECT_FALSE(::IsWindowEnabled(List(&C::addOnMaps)->Handle()));
+  Pick(&C::baseMaps, 22);  // "E2M7"
   EXPECT_EQ(Shown(), "e2m7");
   EXPECT_EQ(MapName(), "e2m7");
-  Pick(2, 42);  // "END"
+  Pick(&C::baseMaps, 42);  // "END"
   EXPECT_EQ(Shown(), "end");
   EXPECT_EQ(MapName(), "end");
   EXPECT_NE(Line().find(" -game gorvale +map end"), std::string::npos);
-  Pick(2, 40);  // a separator
+  Pick(&C::baseMaps, 40);  // a separator
   EXPECT_EQ(Shown(), "");
   EXPECT_EQ(MapName(), "");
 }
 
 TEST_F(MapChoice, AddOnMapsShowTheTitleAndPassTheFileName) {
-  ClickRadio(15);
-  Pick(3, 4);  // "Shatter the Step"
+  ClickRadio(&C::addOnMapsOn);
+  Pick(&C::addOnMaps, 4);  // "Shatter the Step"
   EXPECT_EQ(Shown(), "Shatter The Step");
   EXPECT_EQ(MapName(), "gdm17");
-  Pick(3, 2);
+  Pick(&C::addOnMaps, 2);
   EXPECT_EQ(MapName(), "gdm04") << "file numbers are not consecutive";
 
   // A change with no current item, as typing into the field can give: the shown name goes,
   // the chosen file stays.
-  HWND combo = List(3)->Handle();
+  HWND combo = List(&C::addOnMaps)->Handle();
   ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
   ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_EDITCHANGE),
                  reinterpret_cast<LPARAM>(combo));
@@ -107,25 +109,25 @@ TEST_F(MapChoice, AddOnMapsShowTheTitleAndPassTheFileName) {
 }
 
 TEST_F(MapChoice, TypingIntoTheFieldRaisesTheChangeAndOnlyTheIndexCounts) {
-  ClickRadio(15);
-  Pick(3, 1);
-  List(3)->SetFocus();
+  ClickRadio(&C::addOnMapsOn);
+  Pick(&C::addOnMaps, 1);
+  List(&C::addOnMaps)->SetFocus();
   PumpFor(20);
   PressKey('X');
   PumpFor(100);
-  int index = List(3)->ItemIndex();
+  int index = List(&C::addOnMaps)->ItemIndex();
   EXPECT_EQ(Shown(), index == 1 ? "Sunken Keep" : "") << "index reported: " << index;
   EXPECT_EQ(MapName(), "gdm02");
 }
 
 TEST_F(MapChoice, SwitchingListsKeepsTheLastPick) {
-  ClickRadio(15);
-  Pick(3, 0);
-  ClickRadio(14);
+  ClickRadio(&C::addOnMapsOn);
+  Pick(&C::addOnMaps, 0);
+  ClickRadio(&C::baseMapsOn);
   EXPECT_EQ(Shown(), "Ashen Vault");
   EXPECT_EQ(MapName(), "gdm01");
   EXPECT_NE(Line().find(" +map gdm01"), std::string::npos);
-  ClickRadio(15);
+  ClickRadio(&C::addOnMapsOn);
 }
 
 bool MenuShowing() {
@@ -163,24 +165,26 @@ int EntriesOfMenuOpenedBy(const std::function<void()>& open) {
 TEST_F(MapChoice, RightClickAndMenuKeyInTheListFieldsOpenTheWindowsMenu) {
   auto* menu = dynamic_cast<fw::TPopupMenu*>(Host::Find("PopupMenu1"));
   const int entries = static_cast<int>(menu->Items().size());
-  auto field = [](int list) { return ::FindWindowExA(List(list)->Handle(), nullptr, "Edit", nullptr); };
-  ClickRadio(14);
-  ASSERT_TRUE(field(2));
+  auto field = [](ListMember list) {
+    return ::FindWindowExA(List(list)->Handle(), nullptr, "Edit", nullptr);
+  };
+  ClickRadio(&C::baseMapsOn);
+  ASSERT_TRUE(field(&C::baseMaps));
   menu->SetPopupComponent(nullptr);
-  EXPECT_EQ(EntriesOfMenuOpenedBy([&] { ClickAt(CentreOf(field(2)), true); }), entries);
-  EXPECT_EQ(menu->PopupComponent(), List(2));
+  EXPECT_EQ(EntriesOfMenuOpenedBy([&] { ClickAt(CentreOf(field(&C::baseMaps)), true); }), entries);
+  EXPECT_EQ(menu->PopupComponent(), List(&C::baseMaps));
 
-  ClickRadio(15);
-  List(3)->SetFocus();
+  ClickRadio(&C::addOnMapsOn);
+  List(&C::addOnMaps)->SetFocus();
   PumpFor(20);
   menu->SetPopupComponent(nullptr);
   EXPECT_EQ(EntriesOfMenuOpenedBy([] { PressKey(VK_APPS); }), entries);
-  EXPECT_EQ(menu->PopupComponent(), List(3));
+  EXPECT_EQ(menu->PopupComponent(), List(&C::addOnMaps));
 }
 
 // Opens a menu by clicking its button and clicks its entry number item once that menu (the one
 // with entries entries) is up; returns where the menu window appeared.
-RECT ChooseFromButtonMenu(const char* button, int item, int entries) {
+RECT ChooseFromButtonMenu(TWin95SpeedButton* C::*button, int item, int entries) {
   PumpUntil([] { return !MenuShowing(); }, 2000);  // the menu before, if any, is gone
   std::atomic<bool> done{false};
   RECT shown{};
@@ -214,29 +218,28 @@ RECT ChooseFromButtonMenu(const char* button, int item, int entries) {
 TEST(VideoModeMenus, EntriesFillTheFieldsAndTheLineFollows) {
   Host::Activate();
   ShowPage("GLQuake");
-  for (int n : {21, 18}) {
-    auto* box = dynamic_cast<fw::TCheckBox*>(Host::Find("CheckBox" + std::to_string(n)));
+  for (fw::TCheckBox* C::*member : {&C::usingGLQuake, &C::resolutionOn}) {
+    fw::TCheckBox* box = Host::Get(member);
     if (!box->Checked()) box->SetChecked(true);
   }
-  RECT menu = ChooseFromButtonMenu("Win95SpeedButton5", 6, 7);  // "1280x1024"
-  EXPECT_EQ(Control("IntEdit11")->Text(), "1280");
-  EXPECT_EQ(Control("IntEdit12")->Text(), "1024");
-  auto* button = Control("Win95SpeedButton5");
+  RECT menu = ChooseFromButtonMenu(&C::resolutionMenuButton, 6, 7);  // "1280x1024"
+  EXPECT_EQ(Control(&C::width)->Text(), "1280");
+  EXPECT_EQ(Control(&C::height)->Text(), "1024");
+  auto* button = Control(&C::resolutionMenuButton);
   EXPECT_EQ(menu.left, Host::Form()->Left() + button->Left() + 12);
   EXPECT_EQ(menu.top, Host::Form()->Top() + button->Top() + 65);
 
-  ChooseFromButtonMenu("Win95SpeedButton6", 1, 3);  // "24"
-  EXPECT_EQ(Control("IntEdit13")->Text(), "24");
+  ChooseFromButtonMenu(&C::bppMenuButton, 1, 3);  // "24"
+  EXPECT_EQ(Control(&C::bpp)->Text(), "24");
   EXPECT_NE(Line().find(" -width 1280 -height 1024 -bpp 24"), std::string::npos) << Line();
 
   // An entry writes its texts whether or not the fields are enabled.
-  dynamic_cast<fw::TCheckBox*>(Host::Find("CheckBox18"))->SetChecked(false);
-  ASSERT_FALSE(::IsWindowEnabled(Host::Handle("IntEdit11")));
+  Host::Get(&C::resolutionOn)->SetChecked(false);
+  ASSERT_FALSE(::IsWindowEnabled(Host::Handle(&C::width)));
   dynamic_cast<fw::TMenuItem*>(Host::Find("N400x3001"))->Click();
-  EXPECT_EQ(Control("IntEdit11")->Text(), "400");
-  EXPECT_EQ(Control("IntEdit12")->Text(), "300");
-  for (int n : {21})
-    dynamic_cast<fw::TCheckBox*>(Host::Find("CheckBox" + std::to_string(n)))->SetChecked(false);
+  EXPECT_EQ(Control(&C::width)->Text(), "400");
+  EXPECT_EQ(Control(&C::height)->Text(), "300");
+  Host::Get(&C::usingGLQuake)->SetChecked(false);
 }
 
 }  // namespace

@@ -11,14 +11,14 @@
 
 #include "framework/stdctrls/notebook.h"
 #include "framework/stdctrls/radio_button.h"
-#include "tests/app/main_window_host.h"
+#include "tests/app/frm_main_host.h"
 #include "tests/support/input.h"
 #include "tests/support/message_loop.h"
 
 namespace gv::test {
 namespace {
 
-using Host = MainWindowHost;
+using Host = FrmMainHost;
 using Names = std::vector<const char*>;
 
 struct Page {

@@ -1,7 +1,7 @@
 // Ends the way the program's terminate handler is there for: an exception leaves a noexcept
-// function. Linked with app/terminate_handler.cpp and app/library_throws.cpp, as Gorvale.exe is;
-// the exception is the one a standard container raises for an index out of range, so its message
-// is the one library_throws.cpp formats.
+// function. Linked with app/cxx_runtime/terminate_handler.cpp and library_throws.cpp, as
+// Gorvale.exe is; the exception is the one a standard container raises for an index out of
+// range, so its message is the one library_throws.cpp formats.
 #include <windows.h>
 
 #include <vector>

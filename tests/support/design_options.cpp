@@ -1,5 +1,7 @@
 #include "tests/support/design_options.h"
 
+#include "app/frm_main_controls.h"
+
 #ifdef _WIN32
 #include "tests/support/scratch_dir.h"
 #endif
@@ -12,8 +14,8 @@ LaunchOptions DesignDefaults() {
 #else
   static const FormOutline outline = FormOutline::FromFile(GORVALE_MAIN_FORM);
 #endif
-  return ReadLaunchOptions([](const std::string& name) { return outline.Of(name).checked; },
-                           [](const std::string& name) { return outline.Of(name).text; });
+  return ReadLaunchOptions([](const FrmMainPart& part) { return outline.Of(part.name).checked; },
+                           [](const FrmMainPart& part) { return outline.Of(part.name).text; });
 }
 
 }  // namespace gv::test

@@ -11,6 +11,7 @@
 #include "app/frm_main.h"
 #include "app/splash.h"
 #include "controls/register_controls.h"
+#include "framework/stdctrls/register_std_controls.h"
 #include "framework/win32/application.h"
 #include "framework/win32/framework_setup.h"
 #include "store/auto_properties_store.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
   const std::string dir = argc > 1 ? std::string(argv[1]) + "\\" : "";
   gv::test::ForgetSettings();
   fw::SetUpFramework();
+  fw::RegisterStdControlClasses();
   RegisterControlClasses();
   RegisterStoreClasses();
   int failures = 0;

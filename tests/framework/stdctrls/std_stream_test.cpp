@@ -16,6 +16,7 @@
 #include "framework/stdctrls/notebook.h"
 #include "framework/stdctrls/panel.h"
 #include "framework/stdctrls/radio_button.h"
+#include "framework/stdctrls/register_std_controls.h"
 #include "framework/win32/framework_setup.h"
 #include "std_test_window.h"
 
@@ -100,7 +101,10 @@ void Build(TStreamRoot* root) {
 
 class StdStreamTest : public ::testing::Test {
  protected:
-  StdStreamTest() { SetUpFramework(); }
+  StdStreamTest() {
+    SetUpFramework();
+    RegisterStdControlClasses();
+  }
 };
 
 TEST_F(StdStreamTest, TextRoundTripsThroughObjects) {

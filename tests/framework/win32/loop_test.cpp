@@ -9,8 +9,8 @@
 
 #include "framework/core/component_writer.h"
 #include "framework/core/error.h"
-#include "framework/stdctrls/popup_menu.h"
 #include "framework/win32/application.h"
+#include "framework/win32/popup_menu.h"
 #include "framework/win32/timer.h"
 #include "tests/framework/win32/test_controls.h"
 #include "tests/support/input.h"

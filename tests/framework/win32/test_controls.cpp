@@ -4,6 +4,7 @@
 #include "tests/framework/win32/test_controls.h"
 
 #include "framework/core/property_builders.h"
+#include "framework/stdctrls/register_std_controls.h"
 #include "framework/win32/framework_setup.h"
 
 namespace fw::test {
@@ -80,6 +81,7 @@ const ClassInfo& TTestForm::StaticClass() {
 
 void RegisterTestClasses() {
   SetUpFramework();
+  RegisterStdControlClasses();
   RegisterClasses<TTestCheck, TTestButton, TTestBox, TTestShape, TTestForm>();
 }
 

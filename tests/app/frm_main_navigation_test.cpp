@@ -10,7 +10,7 @@
 #include "framework/stdctrls/combo_box.h"
 #include "framework/stdctrls/notebook.h"
 #include "framework/stdctrls/radio_button.h"
-#include "tests/app/main_window_host.h"
+#include "tests/app/frm_main_host.h"
 #include "tests/support/input.h"
 #include "tests/support/message_loop.h"
 #include "tests/support/window_info.h"
@@ -18,7 +18,7 @@
 namespace gv::test {
 namespace {
 
-using Host = MainWindowHost;
+using Host = FrmMainHost;
 
 class Navigation : public ::testing::Test {
  protected:

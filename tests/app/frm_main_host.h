@@ -25,7 +25,7 @@ struct CreatedState {
   bool enabled = false, checked = false, visible = false;
 };
 
-class MainWindowHost {
+class FrmMainHost {
  public:
   // Registers the classes, makes the main window and the About box, records the created state
   // and shows the main window normal and active.
@@ -36,6 +36,16 @@ class MainWindowHost {
   static fw::Component* Find(const std::string& name);
   static fw::TWinControl* Windowed(const std::string& name);
   static HWND Handle(const std::string& name) { return Windowed(name)->Handle(); }
+
+  // The window's parts by their members, named as the window's table names them
+  // (frm_main_controls.cpp), so that the tests name each as the program does.
+  static std::string NameOf(const FrmMainPart::Control& member);
+  static fw::Component* Find(const FrmMainPart::Control& member) { return Find(NameOf(member)); }
+  static HWND Handle(const FrmMainPart::Control& member) { return Windowed(NameOf(member))->Handle(); }
+  template <class T>
+  static T* Get(T* FrmMainControls::*member) {
+    return dynamic_cast<T*>(Find(member));
+  }
   // The name of the component whose window has the keyboard focus ("" if none of ours).
   static std::string FocusedName();
   // Brings the main window to the front with the focus on the page selector.

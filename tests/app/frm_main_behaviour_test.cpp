@@ -13,7 +13,7 @@
 #include "framework/stdctrls/notebook.h"
 #include "framework/win32/application.h"
 #include "framework/win32/hint_tracker.h"
-#include "tests/app/main_window_host.h"
+#include "tests/app/frm_main_host.h"
 #include "tests/support/input.h"
 #include "tests/support/message_loop.h"
 #include "tests/support/window_info.h"
@@ -21,7 +21,7 @@
 namespace gv::test {
 namespace {
 
-using Host = MainWindowHost;
+using Host = FrmMainHost;
 
 std::string StatusLine() { return WindowText(Host::Handle("StatusBar")); }
 

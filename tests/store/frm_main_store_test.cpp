@@ -10,6 +10,7 @@
 #include "framework/stdctrls/check_box.h"
 #include "framework/stdctrls/edit.h"
 #include "framework/stdctrls/radio_button.h"
+#include "framework/stdctrls/register_std_controls.h"
 #include "framework/win32/application.h"
 #include "framework/win32/framework_setup.h"
 #include "store/auto_properties_store.h"
@@ -24,6 +25,7 @@ class MainWindowStoreTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     fw::SetUpFramework();
+    fw::RegisterStdControlClasses();
     RegisterControlClasses();
     RegisterStoreClasses();
     fw::Application()->SetTitle("OEM Gorvale FE");

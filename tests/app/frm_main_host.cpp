@@ -1,4 +1,4 @@
-#include "tests/app/main_window_host.h"
+#include "tests/app/frm_main_host.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include "app/about_box.h"
 #include "controls/register_controls.h"
 #include "framework/stdctrls/notebook.h"
+#include "framework/stdctrls/register_std_controls.h"
 #include "framework/win32/application.h"
 #include "framework/win32/framework_setup.h"
 #include "store/auto_properties_store.h"
@@ -15,7 +16,7 @@
 
 namespace gv::test {
 
-std::map<std::string, CreatedState> MainWindowHost::created_;
+std::map<std::string, CreatedState> FrmMainHost::created_;
 
 namespace {
 
@@ -47,9 +48,10 @@ CreatedState Read(fw::TWinControl* control) {
 
 }  // namespace
 
-void MainWindowHost::SetUp() {
+void FrmMainHost::SetUp() {
   ForgetSettings();
   fw::SetUpFramework();
+  fw::RegisterStdControlClasses();
   RegisterControlClasses();
   RegisterStoreClasses();
   fw::Application()->SetTitle("OEM Gorvale FE");
@@ -66,19 +68,25 @@ void MainWindowHost::SetUp() {
   Activate();
 }
 
-fw::Component* MainWindowHost::Find(const std::string& name) {
+fw::Component* FrmMainHost::Find(const std::string& name) {
   fw::Component* c = frmMain->FindComponent(name);
   if (!c) throw std::runtime_error("no component " + name);
   return c;
 }
 
-fw::TWinControl* MainWindowHost::Windowed(const std::string& name) {
+fw::TWinControl* FrmMainHost::Windowed(const std::string& name) {
   auto* w = dynamic_cast<fw::TWinControl*>(Find(name));
   if (!w) throw std::runtime_error(name + " has no window");
   return w;
 }
 
-std::string MainWindowHost::FocusedName() {
+std::string FrmMainHost::NameOf(const FrmMainPart::Control& member) {
+  for (const FrmMainPart& part : FrmMainParts{})
+    if (part.control == member) return part.name;
+  throw std::runtime_error("a member the main window's table does not bind");
+}
+
+std::string FrmMainHost::FocusedName() {
   // A combo box with a text field gives the focus to the field inside it.
   for (HWND h = ::GetFocus(); h; h = ::GetParent(h)) {
     if (fw::TWinControl* w = fw::TWinControl::FromHandle(h)) return w->Name();
@@ -86,7 +94,7 @@ std::string MainWindowHost::FocusedName() {
   return "";
 }
 
-void MainWindowHost::Activate() {
+void FrmMainHost::Activate() {
   HWND hwnd = frmMain->Handle();
   ::SetForegroundWindow(hwnd);
   ::SetActiveWindow(hwnd);
@@ -100,7 +108,7 @@ namespace {
 
 class HostEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override { gv::test::MainWindowHost::SetUp(); }
+  void SetUp() override { gv::test::FrmMainHost::SetUp(); }
   void TearDown() override { gv::test::ForgetSettings(); }
 };
 

@@ -1,4 +1,4 @@
-#include "framework/stdctrls/popup_menu.h"
+#include "framework/win32/popup_menu.h"
 
 #include <algorithm>
 

@@ -1,8 +1,13 @@
-// The main window's controls that its handlers work on, by what they are for. Each is named
-// once, in the table of main_window_controls.cpp from component name to member; the option
-// rules and the map handlers go through these members. (What the run button reads is named in
-// launch_options.cpp.)
+// The main window's components that the program works on, each named once, in the window-free
+// table of frm_main_controls.cpp: its name in the description, its member here and, for an option
+// control, the launch option it gives. The window binds them (frm_main_controls_win32.cpp); the
+// launch options are read through the table, from the window or (natively) its description.
 #pragma once
+
+#include <string>
+#include <variant>
+
+#include "app/launch_options.h"
 
 namespace fw {
 class Component;
@@ -21,9 +26,24 @@ namespace gv {
 class TAutoPropertiesStore;
 class TIntEdit;
 class TWin95SpeedButton;
+struct FrmMainPart;
 
-struct MainWindowControls {
+struct FrmMainControls {
+  // General page.
+  TIntEdit* skill = nullptr;
+  fw::TEdit* playerName = nullptr;
+  TIntEdit* shirt = nullptr;
+  TIntEdit* trousers = nullptr;
+  fw::TCheckBox* noCdAudio = nullptr;
+  fw::TCheckBox* noJoystick = nullptr;
+  fw::TCheckBox* noSound = nullptr;
+  fw::TCheckBox* noVesa = nullptr;
   // Multiplayer page.
+  fw::TRadioButton* deathmatch = nullptr;
+  fw::TRadioButton* cooperative = nullptr;
+  TIntEdit* gameModeValue = nullptr;  // beside "Deathmatch:" and "Cooperative:"
+  fw::TRadioButton* listenServer = nullptr;
+  fw::TRadioButton* dedicatedServer = nullptr;
   fw::TCheckBox* maxPlayersOn = nullptr;
   TIntEdit* maxPlayers = nullptr;
   fw::TCheckBox* teamplayOn = nullptr;
@@ -32,6 +52,7 @@ struct MainWindowControls {
   TIntEdit* timelimit = nullptr;
   fw::TCheckBox* fraglimitOn = nullptr;
   TIntEdit* fraglimit = nullptr;
+  fw::TCheckBox* noExit = nullptr;
   // Map page.
   fw::TRadioButton* baseMapsOn = nullptr;
   fw::TComboBox* baseMaps = nullptr;
@@ -79,6 +100,8 @@ struct MainWindowControls {
   fw::TRadioButton* modeFastsnd = nullptr;
   fw::TRadioButton* modeSafe = nullptr;
   fw::TRadioButton* modeVerysafe = nullptr;
+  // Extra page.
+  fw::TEdit* extra = nullptr;
   // The window around the pages.
   fw::TComboBox* pageSelector = nullptr;
   TWin95SpeedButton* run = nullptr;  // the window's default control: Enter presses it
@@ -87,9 +110,32 @@ struct MainWindowControls {
   fw::TTimer* splashTimer = nullptr;
   TAutoPropertiesStore* settings = nullptr;
 
-  // Binds every member to the window's component of its name. A name the window lacks, or a
-  // component of another class, is a fault of the description and throws.
+  // Binds every member to the window's component of its name; a missing one or another class throws.
   void Bind(const fw::Component& window);
+  // The state of an option's check box or radio button, the text of its edit or label.
+  bool Checked(const FrmMainPart& part) const;
+  std::string Text(const FrmMainPart& part) const;
+};
+
+// One row of the table: a component's name, its member, and the launch option it gives if any.
+struct FrmMainPart {
+  template <class T>
+  using Member = T* FrmMainControls::*;
+  using Control = std::variant<Member<fw::TCheckBox>, Member<fw::TRadioButton>, Member<fw::TComboBox>,
+                               Member<fw::TEdit>, Member<TIntEdit>, Member<fw::TLabel>,
+                               Member<TWin95SpeedButton>, Member<fw::TPopupMenu>, Member<fw::TNotebook>,
+                               Member<fw::TPanel>, Member<fw::TTimer>, Member<TAutoPropertiesStore>>;
+  using Option = std::variant<std::monostate, bool LaunchOptions::*, std::string LaunchOptions::*>;
+
+  const char* name;
+  Control control;
+  Option option;
+};
+
+// The table's rows, in the order of the window's pages.
+struct FrmMainParts {
+  const FrmMainPart* begin() const;
+  const FrmMainPart* end() const;
 };
 
 }  // namespace gv

@@ -11,14 +11,14 @@
 #include "framework/stdctrls/label.h"
 #include "framework/stdctrls/notebook.h"
 #include "framework/stdctrls/panel.h"
-#include "tests/app/main_window_host.h"
+#include "tests/app/frm_main_host.h"
 #include "tests/support/form_outline.h"
 #include "tests/support/window_info.h"
 
 namespace gv::test {
 namespace {
 
-using Host = MainWindowHost;
+using Host = FrmMainHost;
 
 // The main window's description, as the test program carries it.
 const FormOutline& Outline() {
