@@ -5,6 +5,7 @@
 
 #include "app/about_box.h"
 #include "app/launch.h"
+#include "app/single_instance.h"
 #include "controls/speed_button.h"
 #include "framework/stdctrls/combo_box.h"
 #include "framework/stdctrls/label.h"
@@ -133,6 +134,16 @@ bool TfrmMain::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     ReportSkippedSettings();
     return true;
   }
+  // A second start: the window comes to the front, unless the splash is still up, whose end
+  // brings it up anyway.
+  if (msg == BringUpMessage()) {
+    if (broughtUp_) {
+      SetWindowState(fw::wsNormal);
+      SetForegroundWindow(Handle());
+    }
+    result = 0;
+    return true;
+  }
   return fw::TForm::WndProc(msg, wp, lp, result);
 }
 
@@ -142,10 +153,12 @@ void TfrmMain::FormResize(fw::Component*) {
 
 void TfrmMain::ShowHint(fw::Component*) { ui_.statusLine->SetCaption(fw::Application()->Hint()); }
 
-// A save that fails here is reported and the window closes all the same: every way out passes
-// this handler, so a settings file that cannot be written would otherwise keep the program from
-// ever ending.
+// The store's close query, which runs just before, has saved the same values or reported why it
+// could not; otherwise the save is made here. A save that fails here is reported and the window
+// closes all the same: every way out passes this handler, so a settings file that cannot be
+// written would otherwise keep the program from ever ending.
 void TfrmMain::FormClose(fw::Component*) {
+  if (ui_.settings->SavedInCloseQuery()) return;
   try {
     SaveSettings();
   } catch (const std::exception& e) {

@@ -30,6 +30,8 @@ else
 fi
 
 limit=(-max_total_time="$seconds")
+dict=()
+if [ "$target" = settings_restore_fuzz ]; then dict=(-dict="$root/tests/fuzz/settings_restore.dict"); fi
 if [ -n "${FUZZ_RUNS:-}" ]; then limit=(-runs="$FUZZ_RUNS"); fi
 cd "$build/findings"
-"$build/tests/fuzz/$target" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$corpus"
+"$build/tests/fuzz/$target" "${limit[@]}" "${dict[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$corpus"

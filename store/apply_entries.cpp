@@ -28,13 +28,11 @@ class Applier {
                      [](const Skip& a, const Skip& b) { return a.number < b.number; });
   }
 
-  std::vector<SkippedEntry> Skipped() const {
-    std::vector<SkippedEntry> out;
+  void Skipped(std::vector<SkippedEntry>& out) const {
     for (const Skip& skip : skipped_) {
       const bool known = skip.number >= 1 && static_cast<size_t>(skip.number) <= keys_.size();
       out.push_back({known ? keys_[static_cast<size_t>(skip.number - 1)] : std::string(), skip.reason});
     }
-    return out;
   }
 
  private:
@@ -72,10 +70,12 @@ class Applier {
     std::vector<EntryFault> faults;
     const std::vector<fw::desc::Property> properties = RebuildProperties(run.entries, binary_, faults);
     for (EntryFault& fault : faults) skipped_.push_back({fault.number, std::move(fault.reason)});
-    fw::ApplyProperties(component, properties, window_,
-                        [this](const fw::desc::Property& property, const fw::Error& error) {
-                          skipped_.push_back({property.line, error.what()});
-                        });
+    fw::ApplyProperties(
+        component, properties, window_,
+        [this](const fw::desc::Property& property, const fw::Error& error) {
+          skipped_.push_back({property.line, error.what()});
+        },
+        fw::EventNames::kRefuse);
   }
 
   fw::Component* window_;
@@ -87,11 +87,11 @@ class Applier {
 
 }  // namespace
 
-std::vector<SkippedEntry> ApplyEntries(fw::Component* window, const fw::Component* store,
-                                       const std::vector<std::string>& lines, BinaryRows& binary) {
+void ApplyEntries(fw::Component* window, const fw::Component* store, const std::vector<std::string>& lines,
+                  BinaryRows& binary, std::vector<SkippedEntry>& skipped) {
   Applier applier(window, store, binary);
   applier.Apply(lines);
-  return applier.Skipped();
+  applier.Skipped(skipped);
 }
 
 }  // namespace gv::store

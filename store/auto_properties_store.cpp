@@ -60,9 +60,13 @@ void TAutoPropertiesStore::SetPlatform(std::unique_ptr<store::StorePlatform> pla
 void TAutoPropertiesStore::Save() {
   fw::Component* owner = Owner();
   if (!owner || items_.Count() == 0) return;
+  // The file could not be read at the start: what it holds is the user's, and stays.
+  if (!unreadable_.empty()) return;
   onBeforeSave(this);
   const std::unique_ptr<store::BinaryRows> binary = platform_->OpenBinaryRows(BinaryFileName());
   const std::vector<std::string> entries = store::CollectEntries(owner, items_, *binary);
+  // The binary data first: the settings it belongs to name its sections.
+  binary->Commit();
   platform_->Sections(useRegistry_).WriteSection(IniFileName(), IniSection(), entries);
   saved_ = true;
   onAfterSave(this);
@@ -79,18 +83,34 @@ void TAutoPropertiesStore::Restore() {
   } reset{restoring_};
 
   saved_ = false;
-  const std::vector<std::string> lines =
-      platform_->Sections(useRegistry_).ReadSection(IniFileName(), IniSection());
-  onBeforeRestore(this);
-  skipped_.clear();
-  if (fw::Component* owner = Owner()) {
-    const std::unique_ptr<store::BinaryRows> binary = platform_->OpenBinaryRows(BinaryFileName());
-    skipped_ = store::ApplyEntries(owner, this, lines, *binary);
+  savedInCloseQuery_ = false;
+  // A file that cannot be read is not an empty one: nothing is applied, it is reported once, and
+  // no save of this run writes over it.
+  try {
+    skipped_.clear();
+    const std::vector<std::string> lines =
+        platform_->Sections(useRegistry_).ReadSection(IniFileName(), IniSection(), skipped_);
+    onBeforeRestore(this);
+    if (fw::Component* owner = Owner()) {
+      const std::unique_ptr<store::BinaryRows> binary = platform_->OpenBinaryRows(BinaryFileName());
+      store::ApplyEntries(owner, this, lines, *binary, skipped_);
+    }
+  } catch (const store::UnreadableFile& error) {
+    unreadable_ = "Settings file " + std::string(error.what()) +
+                  ": the settings are kept as they are, and this run will not save over them";
+    unreadableReported_ = false;
+    skipped_.clear();
+    return;
   }
   onAfterRestore(this);
 }
 
 std::string TAutoPropertiesStore::TakeRestoreReport() {
+  if (!unreadable_.empty()) {
+    if (unreadableReported_) return std::string();
+    unreadableReported_ = true;
+    return unreadable_;
+  }
   if (skipped_.empty()) return std::string();
   constexpr size_t kListed = 10;
   std::string text = (useRegistry_ ? "Registry key " : "Settings file ") + IniFileName() + ", section " +
@@ -149,12 +169,16 @@ void TAutoPropertiesStore::UnhookOwner() {
 
 void TAutoPropertiesStore::OwnerCloseQuery(fw::Component* sender, bool& can_close) {
   if (keptCloseQuery_) keptCloseQuery_(sender, can_close);
-  if (can_close && active_ && hooks_ && hooks_->HasWindowHandle())
+  savedInCloseQuery_ = false;
+  if (can_close && active_ && hooks_ && hooks_->HasWindowHandle()) {
     WithErrorsReported(&TAutoPropertiesStore::Save);
+    savedInCloseQuery_ = true;
+  }
 }
 
+// A save that failed in the close has been reported once; the window going does not try again.
 void TAutoPropertiesStore::OwnerDestroy(fw::Component* sender) {
-  if (active_ && !saved_) WithErrorsReported(&TAutoPropertiesStore::Save);
+  if (active_ && !saved_ && !savedInCloseQuery_) WithErrorsReported(&TAutoPropertiesStore::Save);
   keptDestroy_(sender);
 }
 

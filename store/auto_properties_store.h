@@ -48,20 +48,31 @@ class TAutoPropertiesStore : public fw::Component {
   fw::Method onBeforeRestore;  // after the section is read, before any value is applied
   fw::Method onBeforeSave;
 
-  // Writes the kept values into the section, after erasing it. Nothing at all happens without
-  // an owner or without items. Errors propagate; an error before the write leaves the section.
+  // Replaces the section with the kept values (binary data first, in its own file). Nothing at
+  // all happens without an owner, without items, or after a restore found the file unreadable.
+  // Errors propagate; the section is then as it was.
   void Save();
   // Applies every entry of the section that can be applied. An entry that cannot (no such
-  // component or property, a value that does not parse or is of the wrong kind) leaves its
-  // property as it was and is kept for the report below. Errors of the storage propagate.
+  // component or property, a value that does not parse or is of the wrong kind, a handler name)
+  // leaves its property as it was and is kept for the report below. A settings file that is
+  // there but cannot be read applies nothing and is reported instead. Other errors of the
+  // storage propagate.
   void Restore();
   // The entries the last Restore left out, in section order.
   const std::vector<store::SkippedEntry>& Skipped() const { return skipped_; }
-  // A report of them for the user, naming the settings file; empty when nothing was left out.
-  // Taking it forgets them, so that one start reports them once however often it restores.
+  // A report of them for the user, naming the settings file, or of a settings file that could
+  // not be read; empty when there is nothing to report. Taking it forgets them, so that one start
+  // reports them once however often it restores.
   std::string TakeRestoreReport();
   // True once a Save has completed since the last Restore began.
   bool Saved() const { return saved_; }
+  // True when the close query that runs first in a close has just saved, or failed to and
+  // reported it: a save later in the same close would write the same values, or fail the same
+  // way and report it a second time.
+  bool SavedInCloseQuery() const { return savedInCloseQuery_; }
+  // True when a restore found the settings file there but unreadable: from then on Save writes
+  // nothing, so that the file is kept as it is.
+  bool KeepsUnreadableFile() const { return !unreadable_.empty(); }
 
   void Loaded() override;
   void Notification(fw::Component* component) override;
@@ -90,6 +101,9 @@ class TAutoPropertiesStore : public fw::Component {
   TAutoObjectsStore items_;
   bool saved_ = false;
   bool restoring_ = false;
+  bool savedInCloseQuery_ = false;
+  std::string unreadable_;  // the report of a settings file that could not be read
+  bool unreadableReported_ = false;
   std::vector<store::SkippedEntry> skipped_;
   std::unique_ptr<store::StorePlatform> platform_;
 

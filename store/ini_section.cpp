@@ -6,36 +6,33 @@
 
 #include "framework/core/error.h"
 #include "framework/core/text_util.h"
+#include "store/profile_text.h"
 #include "store/section_lines.h"
+#include "store/whole_file.h"
 
 namespace gv::store {
 
 namespace {
 
-constexpr DWORD kSectionBufferSize = 16384;
-// Past this a profile file is not one of ours; stop growing rather than exhaust memory.
-constexpr DWORD kMaxBufferSize = 64u << 20;
-
 // The section's entries as the profile functions list them: "key=value" strings separated by
-// nulls. When they do not fit, the function returns the buffer size less two; the buffer then
-// grows until they do.
-std::string SectionText(const std::string& file, const std::string& section) {
-  std::string buffer(kSectionBufferSize, '\0');
-  for (;;) {
-    const DWORD length = GetPrivateProfileSectionA(section.c_str(), buffer.data(),
-                                                   static_cast<DWORD>(buffer.size()), file.c_str());
-    if (length + 2 < buffer.size() || buffer.size() >= kMaxBufferSize) {
-      buffer.resize(std::min<size_t>(length, buffer.size()));
-      return buffer;
-    }
-    buffer.resize(buffer.size() * 2);
-  }
+// nulls. They are never longer than the file they come from; the room to spare is for a file
+// that another program makes longer between the two reads.
+std::string SectionText(const std::string& file, const std::string& section, size_t file_size) {
+  std::string buffer(2 * file_size + 4096, '\0');
+  const DWORD length = GetPrivateProfileSectionA(section.c_str(), buffer.data(),
+                                                 static_cast<DWORD>(buffer.size()), file.c_str());
+  buffer.resize(std::min<size_t>(length, buffer.size()));
+  return buffer;
 }
 
-void Write(const std::string& file, const std::string& section, const char* key, const char* value) {
-  if (!WritePrivateProfileStringA(section.c_str(), key, value, file.c_str())) {
-    throw fw::Error("Unable to write to " + file);
-  }
+// Where the profile functions look for the file: a bare name in the Windows directory, any other
+// name as it stands.
+std::string ProfilePath(const std::string& file) {
+  if (file.find_first_of("\\/:") != std::string::npos) return file;
+  char dir[MAX_PATH];
+  const UINT n = GetWindowsDirectoryA(dir, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return file;
+  return std::string(dir, n) + (dir[n - 1] == '\\' ? "" : "\\") + file;
 }
 
 }  // namespace
@@ -44,8 +41,15 @@ void Write(const std::string& file, const std::string& section, const char* key,
 // on every call, which under Wine costs a fifth of a millisecond a key. The lines come out as
 // reading key by key gives them: the first of keys that differ only in case, values without their
 // enclosing blanks and quotes, and nothing for an empty value or a line without a name.
-std::vector<std::string> IniSection::ReadSection(const std::string& file, const std::string& section) {
-  const std::string text = SectionText(file, section);
+// A file that is there but cannot be read would read as empty; it is told apart first.
+std::vector<std::string> IniSection::ReadSection(const std::string& file, const std::string& section,
+                                                 std::vector<SkippedEntry>&) {
+  const std::string path = ProfilePath(file);
+  const WholeFile whole = ReadWholeFile(path);
+  if (whole.state == WholeFile::State::kUnreadable)
+    throw UnreadableFile(path + " cannot be read (" + SystemErrorText(whole.error) + ")");
+  if (whole.state == WholeFile::State::kMissing) return {};
+  const std::string text = SectionText(file, section, whole.bytes.size());
   std::vector<std::string> lines;
   std::vector<std::string_view> keys;
   for (size_t start = 0; start < text.size();) {
@@ -67,12 +71,18 @@ std::vector<std::string> IniSection::ReadSection(const std::string& file, const 
 
 void IniSection::WriteSection(const std::string& file, const std::string& section,
                               const std::vector<std::string>& lines) {
-  Write(file, section, nullptr, nullptr);
-  for (const std::string& line : lines) {
-    EntryParts parts;
-    if (!SplitEntry(line, parts) || parts.key.empty()) continue;
-    Write(file, section, std::string(parts.key).c_str(), QuoteProfileValue(parts.value).c_str());
-  }
+  WriteSections(file, {SectionLines{section, lines}});
+}
+
+// The whole file is built and replaced in one step; a file that would come out as it is stays
+// untouched.
+void IniSection::WriteSections(const std::string& file, const std::vector<SectionLines>& sections) {
+  const std::string path = ProfilePath(file);
+  const WholeFile old = ReadWholeFile(path);
+  if (old.state == WholeFile::State::kUnreadable) throw fw::Error("Unable to write to " + file);
+  const std::string text = ReplaceSections(old.bytes, sections);
+  if (text == old.bytes && (old.state == WholeFile::State::kRead || text.empty())) return;
+  if (!ReplaceWholeFile(path, text)) throw fw::Error("Unable to write to " + file);
 }
 
 }  // namespace gv::store

@@ -26,8 +26,10 @@ MemorySections::Section& MemorySections::FindOrAdd(const std::string& file, cons
   return sections_.back();
 }
 
-std::vector<std::string> MemorySections::ReadSection(const std::string& file, const std::string& section) {
+std::vector<std::string> MemorySections::ReadSection(const std::string& file, const std::string& section,
+                                                     std::vector<SkippedEntry>&) {
   ++reads_;
+  if (!failReads_.empty()) throw UnreadableFile(file + " cannot be read (" + failReads_ + ")");
   std::vector<std::string> lines;
   if (const Section* s = Find(file, section)) {
     for (const auto& [key, value] : s->pairs) {

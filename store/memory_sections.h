@@ -20,7 +20,9 @@ class MemorySections : public SectionBackEnd {
 
   explicit MemorySections(Quoting quoting = Quoting::kProfile) : quoting_(quoting) {}
 
-  std::vector<std::string> ReadSection(const std::string& file, const std::string& section) override;
+  using SectionBackEnd::ReadSection;
+  std::vector<std::string> ReadSection(const std::string& file, const std::string& section,
+                                       std::vector<SkippedEntry>& unread) override;
   void WriteSection(const std::string& file, const std::string& section,
                     const std::vector<std::string>& lines) override;
 
@@ -31,6 +33,9 @@ class MemorySections : public SectionBackEnd {
                      const std::string& value);
   // From now on every write throws fw::Error("Unable to write to <file>").
   void FailWrites(bool fail) { failWrites_ = fail; }
+  // From now on every read throws UnreadableFile("<file> cannot be read (<reason>)"), as a file
+  // held open by another program does; an empty reason reads again.
+  void FailReads(std::string reason) { failReads_ = std::move(reason); }
 
   int ReadCount() const { return reads_; }
   int WriteCount() const { return writes_; }
@@ -50,6 +55,7 @@ class MemorySections : public SectionBackEnd {
   Quoting quoting_;
   std::vector<Section> sections_;
   bool failWrites_ = false;
+  std::string failReads_;
   int reads_ = 0;
   int writes_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "store/property_entries.h"
 
+#include <string_view>
 #include <utility>
 
 #include "framework/core/desc_parser.h"
@@ -89,8 +90,9 @@ class Rebuilder {
       out.push_back({entry.key.substr(0, entry.key.find('{')), value, entry.number});
   }
 
-  // "Name<item(n)>.Inner" keys in a row make one collection; a run of keys with the same item
-  // prefix is one item.
+  // "Name<item(n)>.Inner" keys in a row make one collection. Each entry goes to the item its
+  // number names: an item whose values are all defaults has no entries, and the items after it
+  // keep their places.
   size_t Collection(const std::vector<Entry>& entries, size_t i, int depth, std::vector<Property>& out) {
     const size_t angle = entries[i].key.find('<');
     const std::string name = entries[i].key.substr(0, angle);
@@ -100,29 +102,50 @@ class Rebuilder {
         faults_.push_back({entries[i].number, "Nesting too deep"});
       return i;
     }
-    std::string item_prefix;
+    int item = -1;
     std::vector<Entry> item_entries;
     const auto close_item = [&] {
-      if (item_prefix.empty()) return;
-      collection.value.items.push_back({Properties(item_entries, depth + 1)});
+      if (item < 0) return;
+      std::vector<fw::desc::Item>& items = collection.value.items;
+      while (items.size() <= static_cast<size_t>(item)) items.push_back({});
+      for (Property& p : Properties(item_entries, depth + 1))
+        items[static_cast<size_t>(item)].props.push_back(std::move(p));
       item_entries.clear();
     };
     for (; i < entries.size() && Continues(entries[i].key, '<', name); ++i) {
       const std::string& key = entries[i].key;
       const size_t end = key.find(">.", angle);
-      if (end == std::string::npos) {
+      const int number =
+          end == std::string::npos ? -1 : ItemNumber(std::string_view(key).substr(angle, end + 1 - angle));
+      if (number < 0) {
         faults_.push_back({entries[i].number, "Invalid property value"});
         continue;
       }
-      if (key.compare(0, end + 2, item_prefix) != 0) {
+      if (number != item) {
         close_item();
-        item_prefix = key.substr(0, end + 2);
+        item = number;
       }
       item_entries.push_back({key.substr(end + 2), entries[i].value, entries[i].number});
     }
     close_item();
     out.push_back(std::move(collection));
     return i;
+  }
+
+  // n of "<item(n)>", or -1. Past kMaxItems a number is no item of ours.
+  static int ItemNumber(std::string_view prefix) {
+    constexpr int kMaxItems = 4096;
+    constexpr std::string_view kOpen = "<item(", kClose = ")>";
+    if (prefix.size() <= kOpen.size() + kClose.size() || prefix.substr(0, kOpen.size()) != kOpen ||
+        prefix.substr(prefix.size() - kClose.size()) != kClose)
+      return -1;
+    int number = 0;
+    for (const char c : prefix.substr(kOpen.size(), prefix.size() - kOpen.size() - kClose.size())) {
+      if (c < '0' || c > '9') return -1;
+      number = number * 10 + (c - '0');
+      if (number >= kMaxItems) return -1;
+    }
+    return number;
   }
 
   // True when key goes on with the property called name, opened by mark ("Name(" or "Name<").

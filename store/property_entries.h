@@ -40,9 +40,9 @@ struct EntryFault {
 };
 
 // The properties that one component's entries stand for, in the order of the entries. Runs of
-// list elements and of collection items make one property each; items follow the order of the
-// entries, whatever their numbers say. An entry whose value does not parse is left out and
-// reported in faults, and so is the whole list it belongs to.
+// list elements and of collection items make one property each; each item takes the place its
+// number gives it, and a number without entries stands for an item of default values. An entry whose value
+// does not parse is left out and reported in faults, and so is the whole list it belongs to.
 std::vector<fw::desc::Property> RebuildProperties(const std::vector<Entry>& entries, BinaryRows& binary,
                                                   std::vector<EntryFault>& faults);
 

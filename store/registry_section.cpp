@@ -69,34 +69,44 @@ std::vector<std::string> ValueNames(HKEY key) {
   return names;
 }
 
-// A string value, up to its first NUL.
-std::string ReadString(HKEY key, const std::string& name) {
+// A string value, up to its first NUL; false for a value of another type.
+bool ReadString(HKEY key, const std::string& name, std::string& text) {
   DWORD type = 0;
   DWORD size = 0;
   if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
     throw fw::Error("Failed to get data for '" + name + "'");
   }
-  if (size == 0) return std::string();
-  if (type != REG_SZ && type != REG_EXPAND_SZ) throw fw::Error("Invalid data type for '" + name + "'");
+  text.clear();
+  if (size == 0) return true;
+  if (type != REG_SZ && type != REG_EXPAND_SZ) return false;
   std::vector<char> data(size + 1, '\0');
   DWORD read = size;
   if (RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &read) !=
       ERROR_SUCCESS) {
     throw fw::Error("Failed to get data for '" + name + "'");
   }
-  return std::string(data.data());
+  text = data.data();
+  return true;
 }
 
 }  // namespace
 
-std::vector<std::string> RegistrySection::ReadSection(const std::string& file, const std::string& section) {
+// A value of another type than text is one bad entry, not a bad section: it is left out and
+// reported, and the others are applied.
+std::vector<std::string> RegistrySection::ReadSection(const std::string& file, const std::string& section,
+                                                      std::vector<SkippedEntry>& unread) {
   std::vector<std::string> lines;
   RegKey path;
   if (!CreateKey(HKEY_CURRENT_USER, file, path)) return lines;
   RegKey sub;
   if (RegOpenKeyExA(path.Get(), section.c_str(), 0, KEY_READ, sub.Receive()) != ERROR_SUCCESS) return lines;
-  for (const std::string& name : ValueNames(sub.Get()))
-    PutSectionLine(lines, name, ReadString(sub.Get(), name));
+  for (const std::string& name : ValueNames(sub.Get())) {
+    std::string value;
+    if (ReadString(sub.Get(), name, value))
+      PutSectionLine(lines, name, value);
+    else
+      unread.push_back({name, "Invalid data type"});
+  }
   return lines;
 }
 

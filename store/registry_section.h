@@ -11,10 +11,13 @@ namespace gv::store {
 
 class RegistrySection : public SectionBackEnd {
  public:
-  // The values of the subkey in the registry's order. Throws fw::Error for a value that cannot
-  // be read ("Failed to get data for '<name>'") or is not a string ("Invalid data type for
-  // '<name>'"). A missing subkey reads as an empty list; the key path is created if missing.
-  std::vector<std::string> ReadSection(const std::string& file, const std::string& section) override;
+  // The values of the subkey in the registry's order. A value that is not a string is left out
+  // and added to unread ("Invalid data type"). Throws fw::Error for a value that cannot be read
+  // ("Failed to get data for '<name>'"). A missing subkey reads as an empty list; the key path is
+  // created if missing.
+  using SectionBackEnd::ReadSection;
+  std::vector<std::string> ReadSection(const std::string& file, const std::string& section,
+                                       std::vector<SkippedEntry>& unread) override;
 
   // Deletes the subkey with everything below it, then writes every line. Throws fw::Error
   // ("Failed to create key <section>", "Failed to set data for '<key>'").

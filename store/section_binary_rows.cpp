@@ -3,10 +3,17 @@
 namespace gv::store {
 
 void SectionBinaryRows::WriteRows(const std::string& section, const std::vector<std::string>& rows) {
-  std::vector<std::string> lines;
-  lines.reserve(rows.size());
-  for (size_t i = 0; i < rows.size(); ++i) lines.push_back("I" + std::to_string(i) + "=" + rows[i]);
-  sections_.WriteSection(file_, section, lines);
+  SectionLines lines{section, {}};
+  lines.lines.reserve(rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) lines.lines.push_back("I" + std::to_string(i) + "=" + rows[i]);
+  pending_.push_back(std::move(lines));
+}
+
+void SectionBinaryRows::Commit() {
+  if (pending_.empty()) return;
+  std::vector<SectionLines> sections;
+  sections.swap(pending_);
+  sections_.WriteSections(file_, sections);
 }
 
 std::vector<std::string> SectionBinaryRows::ReadRows(const std::string& section) {

@@ -1,5 +1,5 @@
 // Binary property data kept as a file of sections: one section per property, the rows under the
-// keys "I0", "I1", ... in order.
+// keys "I0", "I1", ... in order. A save's sections go to the file together, in one write.
 #pragma once
 
 #include <string>
@@ -17,11 +17,13 @@ class SectionBinaryRows : public BinaryRows {
       : sections_(sections), file_(std::move(file)) {}
 
   void WriteRows(const std::string& section, const std::vector<std::string>& rows) override;
+  void Commit() override;
   std::vector<std::string> ReadRows(const std::string& section) override;
 
  private:
   SectionBackEnd& sections_;
   std::string file_;
+  std::vector<SectionLines> pending_;
 };
 
 }  // namespace gv::store

@@ -25,7 +25,7 @@ void PutSectionLine(std::vector<std::string>& lines, std::string_view key, std::
     if (value.empty()) {
       lines.erase(it);
     } else {
-      *it = std::string(key) + "=" + std::string(value);
+      it->replace(parts.key.size() + 1, std::string::npos, value);
     }
     return;
   }

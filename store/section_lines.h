@@ -20,9 +20,9 @@ bool SplitEntry(std::string_view line, EntryParts& parts);
 // and values.
 std::string_view TrimBlanks(std::string_view text);
 
-// Puts key=value into a section read so far: a line already holding the key (without regard to
-// case) is replaced in place, else the line is appended. An empty value adds nothing and removes
-// a line already holding the key.
+// Puts key=value into a section read or written so far: a line already holding the key (without
+// regard to case) keeps its place and its key's spelling and takes the value, else the line is
+// appended. An empty value adds nothing and removes a line already holding the key.
 void PutSectionLine(std::vector<std::string>& lines, std::string_view key, std::string_view value);
 
 // The profile functions remove one pair of enclosing quotes when they read a value back; a value

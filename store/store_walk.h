@@ -24,16 +24,10 @@ fw::Component* ResolveComponent(fw::Component* owner, std::string_view name);
 std::vector<std::string> CollectEntries(fw::Component* owner, const TAutoObjectsStore& items,
                                         BinaryRows& binary);
 
-// An entry of the section that was left out, and why ("Invalid property value").
-struct SkippedEntry {
-  std::string key;
-  std::string reason;
-};
-
 // Applies every entry of the section that can be applied to the components of window, as
 // reading the window would; entries of the store itself are passed over. Each entry that
-// cannot be applied leaves its property as it was and is returned, in section order.
-std::vector<SkippedEntry> ApplyEntries(fw::Component* window, const fw::Component* store,
-                                       const std::vector<std::string>& lines, BinaryRows& binary);
+// cannot be applied leaves its property as it was and is added to skipped, in section order.
+void ApplyEntries(fw::Component* window, const fw::Component* store, const std::vector<std::string>& lines,
+                  BinaryRows& binary, std::vector<SkippedEntry>& skipped);
 
 }  // namespace gv::store

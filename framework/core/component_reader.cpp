@@ -23,7 +23,9 @@ using desc::Value;
 class Reader {
  public:
   // Without a skip handler the first error propagates.
-  explicit Reader(Component* root, const SkipHandler* skipped = nullptr) : root_(root), skipped_(skipped) {}
+  explicit Reader(Component* root, const SkipHandler* skipped = nullptr,
+                  EventNames events = EventNames::kBind)
+      : root_(root), skipped_(skipped), events_(events) {}
 
   // Reads the object and lets go of its properties and children as soon as they are read.
   void ReadObject(Component* component, desc::Object& object);
@@ -53,6 +55,7 @@ class Reader {
 
   Component* root_;
   const SkipHandler* skipped_;
+  EventNames events_;
   std::vector<Pending> pending_;
   std::vector<Component*> loaded_;
 };
@@ -181,8 +184,10 @@ void Reader::Assign(Persistent* target, const PropInfo& prop, const desc::Proper
       }
       return;
     }
-    case PropKind::Component:
     case PropKind::Event:
+      if (events_ == EventNames::kRefuse) throw Error("Handlers are not assigned from here");
+      [[fallthrough]];
+    case PropKind::Component:
       if (value.type != Value::Type::Ident) InvalidValue();
       pending_.push_back({target, &prop, value.text, &source});
       return;
@@ -254,8 +259,8 @@ Component* CreateRoot(desc::Object tree, Component* owner) {
 }
 
 void ApplyProperties(Component* component, const std::vector<desc::Property>& props, Component* window,
-                     const SkipHandler& skipped) {
-  Reader reader(window, skipped ? &skipped : nullptr);
+                     const SkipHandler& skipped, EventNames events) {
+  Reader reader(window, skipped ? &skipped : nullptr, events);
   for (const desc::Property& p : props) reader.ReadOrSkip(component, p);
   reader.FixUp();
 }

@@ -299,6 +299,16 @@ bool TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_CLOSE:
       Close();
       return true;
+    // A log-off or shut-down asks every top-level window whether the session may end: the form
+    // answers with its close query, whose handlers (the settings store's) do what a close would.
+    // When the session then ends the process may go at any moment after WM_ENDSESSION returns,
+    // with no further message; nothing is left to do by then.
+    case WM_QUERYENDSESSION:
+      result = CloseQuery() ? TRUE : FALSE;
+      return true;
+    case WM_ENDSESSION:
+      result = 0;
+      return true;
     case WM_MOVE:
       SyncBounds();
       break;

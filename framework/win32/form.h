@@ -69,7 +69,8 @@ class TForm : public TWinControl {
   void SetModalResult(int result) { modalResult_ = result; }
 
   // The close sequence: close query, OnClose, then the application ends (main form), the
-  // modal display ends, or the form hides. WM_CLOSE (close box, system menu) runs it too.
+  // modal display ends, or the form hides. WM_CLOSE (close box, system menu) runs it too; the
+  // end of the session (WM_QUERYENDSESSION) runs the close query alone and answers with it.
   void Close();
   // Deletes the form once the current message has been handled: safe from its own handlers.
   void Release();

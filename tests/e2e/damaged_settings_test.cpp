@@ -70,5 +70,15 @@ TEST_F(DamagedSettings, SeveralBadEntriesALineOfAMegabyteAndBinaryNoise) {
          {"editExtra.Text", "IntEdit9.Text", "RadioButton3.Chekced"});
 }
 
+// Entries that name handlers would choose what a click or the splash timer runs: none is bound.
+TEST_F(DamagedSettings, EntriesThatNameHandlersAreReportedAndBindNothing) {
+  const std::vector<std::string> handlers = {"Win95SpeedButton4.OnClick=Win95SpeedButton3Click",
+                                             "timerSplash.OnTimer=Win95SpeedButton3Click",
+                                             "frmMain.OnClose=Exit1Click"};
+  Expect(WithBadLines(Users(), handlers, 4),
+         {"Win95SpeedButton4.OnClick", "timerSplash.OnTimer", "frmMain.OnClose"});
+  EXPECT_FALSE(Dir().HasBatchFile()) << "a handler entry launched the game";
+}
+
 }  // namespace
 }  // namespace gv::e2e

@@ -1,7 +1,8 @@
 // Fuzz target for the settings store's restore: any section text goes through entries, the
 // description tree and the loader into the components of the main window's own description.
-// Nothing may crash, hang or leak; every entry is applied or reported; and whatever state the
-// input leaves, a save followed by a restore applies every entry it wrote.
+// Nothing may crash, hang or leak; every entry is applied or reported; no entry binds a handler
+// (the window's own bindings stay as its description made them); and whatever state the input
+// leaves, a save followed by a restore applies every entry it wrote.
 //
 // The main window's controls are stood in for by platform-free widgets that publish every kind
 // of property (with the names that the store keeps: Checked, Text, Caption), one class per class
@@ -78,6 +79,16 @@ class Window {
   }
 
   TAutoPropertiesStore& Store() { return *store_; }
+
+  // The handler name of every event of every component, in one text.
+  std::string Handlers() const {
+    std::string names;
+    for (fw::Component* c : root_->Components()) {
+      for (const fw::PropInfo* prop : c->Class().Properties())
+        if (prop->kind == fw::PropKind::Event) names += prop->Event().get(c).name + ",";
+    }
+    return names;
+  }
 
  private:
   const char* Keep(const std::string& s) { return names_.emplace_back(s).c_str(); }
@@ -171,8 +182,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (eq == std::string_view::npos) continue;
     sections.PutStoredLine(file, section, std::string(line.substr(0, eq)), std::string(line.substr(eq + 1)));
   }
+  static const std::string handlers = TheWindow().Handlers();
   store.Restore();
   if (store.Skipped().size() > size) std::abort();  // at most one report an entry
+  if (TheWindow().Handlers() != handlers) {
+    std::fprintf(stderr, "an entry bound a handler\n");
+    std::abort();
+  }
   (void)store.TakeRestoreReport();
 
   // What a save writes comes back whole. A save writes the whole window, which costs a

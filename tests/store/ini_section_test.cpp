@@ -92,6 +92,46 @@ TEST_F(IniSectionTest, AWriteReplacesTheSectionAndLeavesOthersAlone) {
   EXPECT_EQ(ini_.ReadSection(file_, "Other"), (Lines{"X=9"}));
 }
 
+// The file is replaced whole: the other sections stay where they were, byte for byte, and a
+// save that would change nothing writes nothing.
+TEST_F(IniSectionTest, ASaveReplacesItsSectionInPlaceAndWritesNothingWhenNothingChanged) {
+  const std::string before = "; hand-written\r\n[first]\r\nA=1\r\n\r\n", after = "[last]\r\nZ = 26\r\n";
+  gv::test::WriteFileBytes(file_, before + "[settings]\r\nOld=1\r\n" + after);
+  ini_.WriteSection(file_, "settings", {"IntEdit1.Text='1'", "CheckBox1.Checked=False"});
+  EXPECT_EQ(FileText(), before + "[settings]\r\nIntEdit1.Text=''1''\r\nCheckBox1.Checked=False\r\n" + after);
+  EXPECT_EQ(ini_.ReadSection(file_, "last"), (Lines{"Z=26"}));
+  // The profile functions keep files they have read; one replaced behind them is read again.
+  EXPECT_EQ(ini_.ReadSection(file_, "settings"), (Lines{"IntEdit1.Text='1'", "CheckBox1.Checked=False"}));
+  ini_.WriteSection(file_, "settings", {"IntEdit1.Text='2'"});
+  EXPECT_EQ(ini_.ReadSection(file_, "settings"), (Lines{"IntEdit1.Text='2'"}));
+  ini_.WriteSection(file_, "settings", {"IntEdit1.Text='1'", "CheckBox1.Checked=False"});
+
+  WIN32_FILE_ATTRIBUTE_DATA first{}, second{};
+  GetFileAttributesExA(file_.c_str(), GetFileExInfoStandard, &first);
+  Sleep(20);
+  ini_.WriteSection(file_, "settings", {"IntEdit1.Text='1'", "CheckBox1.Checked=False"});
+  GetFileAttributesExA(file_.c_str(), GetFileExInfoStandard, &second);
+  EXPECT_EQ(CompareFileTime(&first.ftLastWriteTime, &second.ftLastWriteTime), 0) << "an unchanged save wrote";
+  EXPECT_EQ(GetFileAttributesA((file_ + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Another program holds the file open without sharing: reading it is not reading an empty file.
+TEST_F(IniSectionTest, AFileHeldOpenWithoutSharingIsUnreadableNotEmpty) {
+  gv::test::WriteFileBytes(file_, "[settings]\r\nA=1\r\n");
+  HANDLE held =
+      CreateFileA(file_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  try {
+    ini_.ReadSection(file_, "settings");
+    ADD_FAILURE() << "read as a file that can be read";
+  } catch (const UnreadableFile& e) {
+    EXPECT_EQ(std::string(e.what()).rfind(file_ + " cannot be read (", 0), 0u) << e.what();
+  }
+  EXPECT_THROW(ini_.WriteSection(file_, "settings", {"A=2"}), fw::Error);
+  CloseHandle(held);
+  EXPECT_EQ(FileText(), "[settings]\r\nA=1\r\n");
+}
+
 TEST_F(IniSectionTest, EveryKeyComesBackPastEightKilobytesOfNames) {
   Lines lines;
   std::ofstream out(file_, std::ios::binary);  // one profile write per key would take seconds
@@ -130,10 +170,12 @@ TEST_F(IniSectionTest, BinaryRowsKeepRowsInOrder) {
   SectionBinaryRows rows(ini_, file_);
   const std::string row(64, 'A');
   rows.WriteRows("frmMain.Win95SpeedButton2.Glyph.Data", {row, row, "0A0B"});
+  rows.Commit();
   EXPECT_EQ(ini_.ReadSection(file_, "frmMain.Win95SpeedButton2.Glyph.Data"),
             (Lines{"I0=" + row, "I1=" + row, "I2=0A0B"}));
   EXPECT_EQ(rows.ReadRows("frmMain.Win95SpeedButton2.Glyph.Data"), (Lines{row, row, "0A0B"}));
   rows.WriteRows("frmMain.Win95SpeedButton2.Glyph.Data", {"FF"});
+  rows.Commit();
   EXPECT_EQ(rows.ReadRows("frmMain.Win95SpeedButton2.Glyph.Data"), (Lines{"FF"}));
   EXPECT_TRUE(rows.ReadRows("frmMain.Missing.Data").empty());
 }

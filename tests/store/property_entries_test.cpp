@@ -21,6 +21,7 @@ class PropertyEntriesTest : public ::testing::Test {
   Lines Flatten(const std::string& body, const std::string& owner_chain = "frmMain.Comp.") {
     Lines entries;
     for (const desc::Property& p : Parse(body).props) FlattenProperty(p, "", owner_chain, rows_, entries);
+    rows_.Commit();
     return entries;
   }
 
@@ -88,15 +89,21 @@ TEST_F(PropertyEntriesTest, LongValuesStayWholeOnTheirLine) {
             Text(Parse("  Text = " + text + "\n  Lines.Strings = (\n    " + element + ")\n").props));
 }
 
-TEST_F(PropertyEntriesTest, ItemsFollowTheOrderOfTheEntriesNotTheirNumbers) {
-  const auto props = Rebuild({"Columns<item(5)>.Width=10", "Columns<item(5)>.Title='a'",
-                              "Columns<item(2)>.Width=20", "Sub.Panels<item(0)>.Text='x.y'",
-                              "Sub.Panels<item(1)>.Text='z'", "Lines(0)='a'", "Other(0)='b'"});
-  EXPECT_EQ(Text(props), Text(Parse("  Columns = <\n    item\n      Width = 10\n      Title = 'a'\n    end\n"
-                                    "    item\n      Width = 20\n    end>\n  Sub.Panels = <\n    item\n"
-                                    "      Text = 'x.y'\n    end\n    item\n      Text = 'z'\n    end>\n"
-                                    "  Lines = (\n    'a')\n  Other = (\n    'b')\n")
-                                  .props));
+TEST_F(PropertyEntriesTest, ItemsTakeThePlacesTheirNumbersGive) {
+  // Item 1 held only defaults and wrote nothing; item 2 comes back as item 2, not as item 1.
+  const auto props =
+      Rebuild({"Columns<item(2)>.Width=30", "Columns<item(0)>.Width=10", "Columns<item(0)>.Title='a'",
+               "Sub.Panels<item(0)>.Text='x.y'", "Sub.Panels<item(1)>.Text='z'", "Lines(0)='a'",
+               "Other(0)='b'", "Rows<item(4096)>.Tag=1", "Rows<ITEM(1)>.Tag=1", "Rows<item(-1)>.Tag=1"});
+  EXPECT_EQ(Text(props),
+            Text(Parse("  Columns = <\n    item\n      Width = 10\n      Title = 'a'\n    end\n"
+                       "    item\n    end\n    item\n      Width = 30\n    end>\n"
+                       "  Sub.Panels = <\n    item\n      Text = 'x.y'\n    end\n    item\n"
+                       "      Text = 'z'\n    end>\n  Lines = (\n    'a')\n  Other = (\n    'b')\n"
+                       "  Rows = <>\n")
+                     .props));
+  // Numbers that are no item of ours: past the limit, or not written as the writer writes them.
+  EXPECT_EQ(faults_.size(), 3u);
   // A section of the binary-data file that went missing leaves the data empty.
   EXPECT_EQ(Text(Rebuild({"Glyph.Data{}=frmMain.Gone.Glyph.Data"})),
             Text(Parse("  Glyph.Data = {}\n").props));

@@ -118,11 +118,20 @@ TEST_F(RegistrySectionTest, LongValuesRoundTrip) {
   EXPECT_EQ(registry_.ReadSection(kPath, "settings"), (Lines{"editExtra.Text=" + extra}));
 }
 
-TEST_F(RegistrySectionTest, Errors) {
+// One value of another type costs that value alone: the others come back, and it is reported.
+TEST_F(RegistrySectionTest, AValueOfAnotherTypeIsLeftOutAndReported) {
+  registry_.WriteSection(kPath, "settings", {"Edit1.Text='a'", "Tag=1"});
   const DWORD number = 5;
   SetRaw("Count", REG_DWORD, &number, sizeof(number));
-  EXPECT_EQ(ErrorOf([&] { registry_.ReadSection(kPath, "settings"); }), "Invalid data type for 'Count'");
+  SetRaw("Raw", REG_BINARY, "\x01\x02", 2);
+  std::vector<SkippedEntry> unread;
+  EXPECT_EQ(registry_.ReadSection(kPath, "settings", unread), (Lines{"Edit1.Text='a'", "Tag=1"}));
+  ASSERT_EQ(unread.size(), 2u);
+  EXPECT_EQ(unread[0].key + ": " + unread[0].reason, "Count: Invalid data type");
+  EXPECT_EQ(unread[1].key, "Raw");
+}
 
+TEST_F(RegistrySectionTest, Errors) {
   // Key names stop at 255 characters and value names at 16383.
   const std::string long_section(300, 's');
   EXPECT_EQ(ErrorOf([&] { registry_.WriteSection(kPath, long_section, {"A=1"}); }),

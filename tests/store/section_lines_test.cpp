@@ -16,7 +16,7 @@ TEST(SectionLinesTest, PutReplacesInPlaceWithoutRegardToCase) {
   PutSectionLine(lines, "CheckBox1.Checked", "False");
   PutSectionLine(lines, "IntEdit1.Text", "'1'");
   PutSectionLine(lines, "checkbox1.checked", "True");
-  EXPECT_EQ(lines, (Lines{"checkbox1.checked=True", "IntEdit1.Text='1'"}));
+  EXPECT_EQ(lines, (Lines{"CheckBox1.Checked=True", "IntEdit1.Text='1'"}));
   // An empty value adds nothing and takes out the line it would replace.
   PutSectionLine(lines, "Edit1.Text", "");
   PutSectionLine(lines, "CHECKBOX1.CHECKED", "");
@@ -67,16 +67,23 @@ TEST(MemorySectionsTest, RegistryLikeKeepsValuesAsTheyAre) {
   EXPECT_EQ(sections.ReadSection("Software\\Gorvale", "settings"), (Lines{"IntEdit1.Text='1'", "Hint= x "}));
 }
 
-TEST(SectionBinaryRowsTest, RowsComeBackInOrderAndAWriteReplacesThem) {
+TEST(SectionBinaryRowsTest, RowsGoToTheFileTogetherAtCommitAndComeBackInOrder) {
   MemorySections sections;
   SectionBinaryRows rows(sections, "Zelt.bin");
   rows.WriteRows("frmMain.Image1.Picture.Data", {"00FF", "ABCD", "12"});
+  rows.WriteRows("frmMain.Image2.Picture.Data", {"01"});
+  EXPECT_EQ(sections.WriteCount(), 0);
+  rows.Commit();
   EXPECT_EQ(sections.StoredLines("Zelt.bin", "frmMain.Image1.Picture.Data"),
             (Lines{"I0=00FF", "I1=ABCD", "I2=12"}));
   EXPECT_EQ(rows.ReadRows("frmMain.Image1.Picture.Data"), (Lines{"00FF", "ABCD", "12"}));
+  EXPECT_EQ(rows.ReadRows("frmMain.Image2.Picture.Data"), (Lines{"01"}));
   rows.WriteRows("frmMain.Image1.Picture.Data", {"EE"});
+  rows.Commit();
+  rows.Commit();  // nothing kept: nothing written
   EXPECT_EQ(rows.ReadRows("frmMain.Image1.Picture.Data"), (Lines{"EE"}));
   EXPECT_TRUE(rows.ReadRows("frmMain.Missing").empty());
+  EXPECT_EQ(sections.WriteCount(), 3);
 }
 
 }  // namespace

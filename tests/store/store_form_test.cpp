@@ -154,6 +154,31 @@ TEST_F(StoreFormTest, AFailingSaveInTheCloseQueryShowsTheErrorBoxAndTheCloseGoes
   Store()->SetActive(false);  // no second box when the form goes
 }
 
+TEST_F(StoreFormTest, ARegistryValueOfAnotherTypeIsReportedAndTheRestApplied) {
+  const std::string path = "Software\\Gorvale store test " + std::to_string(GetCurrentProcessId());
+  MakeForm();
+  Store()->SetUseRegistry(true);
+  Store()->SetIniFileName(path);
+  Edit()->SetText("from the registry");
+  Store()->Save();
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, (path + "\\settings").c_str(), 0, KEY_ALL_ACCESS, &key),
+            ERROR_SUCCESS);
+  const DWORD one = 1;
+  RegSetValueExA(key, "CheckBox1.Checked", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
+  RegCloseKey(key);
+  Edit()->SetText("changed");
+  Store()->Restore();
+  EXPECT_EQ(Edit()->Text(), "from the registry");
+  const std::string report = Store()->TakeRestoreReport();
+  RegDeleteKeyA(HKEY_CURRENT_USER, (path + "\\settings").c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
+  EXPECT_EQ(report, "Registry key " + path +
+                        ", section settings: 1 entry was not restored and the values shown instead will be "
+                        "saved\r\n\r\nCheckBox1.Checked: Invalid data type");
+  Store()->SetActive(false);
+}
+
 TEST_F(StoreFormTest, ADamagedSettingsFileCostsOnlyItsBadEntriesAndTheNextSaveHealsIt) {
   gv::test::WriteFileBytes(ini_,
                            "[settings]\r\nCheckBox1.Checked=Maybe\r\n\x01\xfe\xff=\x80\r\nno equals sign\r\n"

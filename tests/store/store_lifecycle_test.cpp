@@ -27,10 +27,38 @@ TEST_F(LifecycleTest, CloseQueryChainsFirstThenSavesWhenTheWindowMayClose) {
   EXPECT_EQ(storage_.files.WriteCount(), writes + 1);
   EXPECT_TRUE(Store(window.get())->Saved());
 
-  // A failing save is reported and the close goes on.
+  // A failing save is reported and the close goes on; the window going does not try again, so
+  // that the close has one report.
+  Store(window.get())->Restore();
   storage_.files.FailWrites(true);
   EXPECT_TRUE(window->CloseQuery());
   EXPECT_EQ(storage_.reported, Lines{"Unable to write to test.ini"});
+  EXPECT_TRUE(Store(window.get())->SavedInCloseQuery());
+  window.reset();
+  EXPECT_EQ(storage_.reported, Lines{"Unable to write to test.ini"});
+}
+
+TEST_F(LifecycleTest, AnUnreadableFileIsReportedOnceAndNoSaveOfTheRunWritesOverIt) {
+  PutLine("Edit1.Text", "'kept'");
+  storage_.files.FailReads("Sharing violation");
+  auto window = Load();
+  TAutoPropertiesStore* store = Store(window.get());
+  EXPECT_EQ(Find<TTestEdit>(window.get(), "Edit1")->Text(), "hello") << "nothing applied";
+  EXPECT_TRUE(storage_.reported.empty()) << "left for the program's one report";
+  store->Restore();
+  EXPECT_EQ(store->TakeRestoreReport(),
+            "Settings file test.ini cannot be read (Sharing violation): the settings are kept as they are, "
+            "and this run will not save over them");
+  EXPECT_EQ(store->TakeRestoreReport(), "");
+  // Readable again later in the run: still the user's file, untouched.
+  storage_.files.FailReads("");
+  const int writes = storage_.files.WriteCount();
+  Find<TTestEdit>(window.get(), "Edit1")->SetText("new");
+  store->Save();
+  EXPECT_TRUE(window->CloseQuery());
+  window.reset();
+  EXPECT_EQ(storage_.files.WriteCount(), writes);
+  EXPECT_EQ(Section(), Lines{"Edit1.Text=''kept''"});
 }
 
 TEST_F(LifecycleTest, TheWindowsOwnHandlersAreChainedAndPutBack) {
