@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "framework/core/property_builders.h"
+#include "store/apply_entries.h"
+#include "store/collect_entries.h"
 #include "store/effective_names.h"
-#include "store/store_walk.h"
 
 namespace gv {
 

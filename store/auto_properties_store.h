@@ -11,8 +11,7 @@
 #include "framework/core/component.h"
 #include "framework/core/method.h"
 #include "store/auto_objects_store.h"
-#include "store/store_platform.h"
-#include "store/store_walk.h"
+#include "store/platform/store_platform.h"
 
 namespace gv {
 

@@ -1,10 +1,11 @@
 // Save: the owner's description tree, walked object by object.
+#include "store/collect_entries.h"
+
 #include <algorithm>
 
 #include "framework/core/component_writer.h"
 #include "framework/core/text_util.h"
-#include "store/property_entries.h"
-#include "store/store_walk.h"
+#include "store/entries/property_entries.h"
 
 namespace gv::store {
 

@@ -1,4 +1,4 @@
-#include "store/ini_section.h"
+#include "store/backends/ini_section.h"
 
 #include <windows.h>
 
@@ -6,9 +6,9 @@
 
 #include "framework/core/error.h"
 #include "framework/core/text_util.h"
-#include "store/profile_text.h"
-#include "store/section_lines.h"
-#include "store/whole_file.h"
+#include "store/backends/whole_file.h"
+#include "store/entries/profile_text.h"
+#include "store/entries/section_lines.h"
 
 namespace gv::store {
 

@@ -1,9 +1,9 @@
-#include "store/profile_text.h"
+#include "store/entries/profile_text.h"
 
 #include <algorithm>
 
 #include "framework/core/text_util.h"
-#include "store/section_lines.h"
+#include "store/entries/section_lines.h"
 
 namespace gv::store {
 

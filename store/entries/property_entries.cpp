@@ -1,4 +1,4 @@
-#include "store/property_entries.h"
+#include "store/entries/property_entries.h"
 
 #include <string_view>
 #include <utility>

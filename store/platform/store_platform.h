@@ -1,7 +1,7 @@
 // What the settings store needs of the platform it runs on: the running program's file name, the
 // places that keep sections and binary rows, the owner window's close-query and destroy handlers,
 // and the standard error report. The store itself stays free of platform code; the Win32 glue
-// lives in store_platform_win32.cpp and store_hooks_win32.cpp.
+// lives in platform/store_platform_win32.cpp and platform/store_hooks_win32.cpp.
 #pragma once
 
 #include <exception>
@@ -48,8 +48,8 @@ class StorePlatform {
   virtual void ReportError(const std::exception& error) = 0;
 };
 
-// The platform of this build: store_platform_win32.cpp in the Windows tree,
-// store_platform_native.cpp (in-memory sections, no windows) elsewhere.
+// The platform of this build: platform/store_platform_win32.cpp in the Windows tree,
+// native_stand_ins/store_platform_native.cpp (in-memory sections, no windows) elsewhere.
 std::unique_ptr<StorePlatform> MakeStorePlatform();
 
 }  // namespace gv::store

@@ -1,7 +1,7 @@
 #include "tests/store/store_test_components.h"
 
 #include "framework/core/property_builders.h"
-#include "store/section_binary_rows.h"
+#include "store/entries/section_binary_rows.h"
 
 namespace gv::store_test {
 

@@ -1,5 +1,5 @@
 // The profile-file back-end against the real profile functions, in a file of the temp directory.
-#include "store/ini_section.h"
+#include "store/backends/ini_section.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "framework/core/error.h"
-#include "store/section_binary_rows.h"
+#include "store/entries/section_binary_rows.h"
 #include "tests/support/file_bytes.h"
 
 namespace gv::store {

@@ -1,6 +1,6 @@
 // The registry back-end against the real registry, under a test key of HKEY_CURRENT_USER that is
 // deleted before and after every test.
-#include "store/registry_section.h"
+#include "store/backends/registry_section.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

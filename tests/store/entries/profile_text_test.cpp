@@ -1,4 +1,4 @@
-#include "store/profile_text.h"
+#include "store/entries/profile_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Property values between the description tree and settings entries: every kind of value,
 // both ways, and entries that do not parse.
-#include "store/property_entries.h"
+#include "store/entries/property_entries.h"
 
 #include <gtest/gtest.h>
 
 #include "framework/core/desc_parser.h"
 #include "framework/core/desc_writer.h"
-#include "store/memory_sections.h"
-#include "store/section_binary_rows.h"
+#include "store/entries/section_binary_rows.h"
+#include "store/native_stand_ins/memory_sections.h"
 
 namespace gv::store {
 namespace {
