@@ -87,7 +87,7 @@ class TAutoPropertiesStore : public fw::Component {
 
   void HookOwner();
   void UnhookOwner();
-  void OwnerCloseQuery(fw::Component* sender, bool& can_close);
+  void OwnerCloseQuery(fw::Component* sender, bool& canClose);
   void OwnerDestroy(fw::Component* sender);
   // Save or Restore with any error handed to the standard report.
   void WithErrorsReported(void (TAutoPropertiesStore::*step)());

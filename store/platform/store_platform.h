@@ -22,7 +22,7 @@ namespace gv::store {
 // place, chains to the ones it replaced and puts those back when it goes.
 class OwnerHooks {
  public:
-  using CloseQuery = std::function<void(fw::Component* sender, bool& can_close)>;
+  using CloseQuery = std::function<void(fw::Component* sender, bool& canClose)>;
 
   virtual ~OwnerHooks() = default;
   virtual bool HasWindowHandle() const = 0;

@@ -44,9 +44,9 @@ void TTestWindow::GetChildren(std::vector<fw::Component*>& children, fw::Compone
 }
 
 bool TTestWindow::CloseQuery() {
-  bool can_close = true;
-  if (onCloseQuery) onCloseQuery(this, can_close);
-  return can_close;
+  bool canClose = true;
+  if (onCloseQuery) onCloseQuery(this, canClose);
+  return canClose;
 }
 
 const fw::ClassInfo& TTestControl::StaticClass() {

@@ -154,9 +154,9 @@ TEST_F(IniSectionTest, LongValuesRoundTripWhole) {
 TEST_F(IniSectionTest, FailedWritesNameTheFile) {
   // Under Wine the read-only attribute does not stop a write; a missing directory or a directory
   // in the file's place does.
-  const std::string in_missing_dir = TempPath("no_such_dir\\settings.ini");
+  const std::string inMissingDir = TempPath("no_such_dir\\settings.ini");
   CreateDirectoryA(file_.c_str(), nullptr);
-  for (const std::string& file : {in_missing_dir, file_}) {
+  for (const std::string& file : {inMissingDir, file_}) {
     try {
       ini_.WriteSection(file, "settings", {"A=1"});
       ADD_FAILURE() << "no error for " << file;

@@ -18,9 +18,9 @@ namespace desc = fw::desc;
 class PropertyEntriesTest : public ::testing::Test {
  protected:
   // The entries of every property of a one-object text.
-  Lines Flatten(const std::string& body, const std::string& owner_chain = "frmMain.Comp.") {
+  Lines Flatten(const std::string& body, const std::string& ownerChain = "frmMain.Comp.") {
     Lines entries;
-    for (const desc::Property& p : Parse(body).props) FlattenProperty(p, "", owner_chain, rows_, entries);
+    for (const desc::Property& p : Parse(body).props) FlattenProperty(p, "", ownerChain, rows_, entries);
     rows_.Commit();
     return entries;
   }
