@@ -69,9 +69,6 @@ class TAutoPropertiesStore : public fw::Component {
   // reported it: a save later in the same close would write the same values, or fail the same
   // way and report it a second time.
   bool SavedInCloseQuery() const { return savedInCloseQuery_; }
-  // True when a restore found the settings file there but unreadable: from then on Save writes
-  // nothing, so that the file is kept as it is.
-  bool KeepsUnreadableFile() const { return !unreadable_.empty(); }
 
   void Loaded() override;
   void Notification(fw::Component* component) override;

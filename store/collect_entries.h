@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/core/component.h"
 #include "store/auto_objects_store.h"
 #include "store/storage_interfaces.h"
 

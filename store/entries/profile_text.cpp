@@ -1,7 +1,5 @@
 #include "store/entries/profile_text.h"
 
-#include <algorithm>
-
 #include "framework/core/text_util.h"
 #include "store/entries/section_lines.h"
 

@@ -12,10 +12,6 @@
 #include "framework/core/method.h"
 #include "store/storage_interfaces.h"
 
-namespace fw {
-class Component;
-}
-
 namespace gv::store {
 
 // The handlers of a window that the store takes over while it lives: it puts its own in their
