@@ -29,6 +29,11 @@ void MoveMouse(POINT screen) { Mouse(screen, 0); }
 
 void ClickAt(POINT screen, bool right) {
   Mouse(screen, 0);
+  // As a hand pauses between reaching a place and pressing: the moves that Wine's desktop echoes
+  // back from the old place are over before the press, so that no window that holds the pointer
+  // (an open drop-down list, which scrolls towards a pointer above it) sees one between press and
+  // release.
+  ::Sleep(30);
   Mouse(screen, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
   Mouse(screen, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
 }

@@ -14,8 +14,9 @@ namespace gv::test {
 // its desktop reads the grab as a move to where the pointer was), and the old place may come last
 // for a moment: check what hovering shows once it has held, not how often it changed.
 void MoveMouse(POINT screen);
-// A click at a point of the screen. The button events carry the point themselves: under Wine a
-// late pointer notice from the display can move the pointer back between a move and a press.
+// A click at a point of the screen: a move there, a pause for the desktop's echoes, and the press
+// and release. The button events carry the point themselves: under Wine a late pointer notice
+// from the display can move the pointer back between a move and a press.
 void ClickAt(POINT screen, bool right = false);
 // A press and release of a key, with Shift held when shift is set.
 void PressKey(WORD vk, bool shift = false);
