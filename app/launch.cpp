@@ -10,16 +10,16 @@ void Launch(const LaunchOptions& options, const LaunchSteps& steps) {
   LaunchIn(ProgramDirectory(), options, steps);
 }
 
-void LaunchIn(const std::string& program_dir, const LaunchOptions& options, const LaunchSteps& steps) {
-  const std::string batch_path = program_dir + kBatchFileName;
-  RemoveFileIfPresent(batch_path);
+void LaunchIn(const std::string& programDir, const LaunchOptions& options, const LaunchSteps& steps) {
+  const std::string batchPath = programDir + kBatchFileName;
+  RemoveFileIfPresent(batchPath);
   const std::string line = BuildBatchLine(options);
-  WriteBatchFile(batch_path, line);
+  WriteBatchFile(batchPath, line);
   if (steps.save) steps.save();
   // The bare file name: the shell finds it in the working directory, where the command
   // interpreter then looks for the game program too.
   const ShellOpener open = steps.shellOpen ? steps.shellOpen : ShellOpener(ShellOpenFile);
-  open(steps.owner, kBatchFileName, "", program_dir, SW_SHOW);
+  open(steps.owner, kBatchFileName, "", programDir, SW_SHOW);
   if (steps.close) steps.close();
 }
 

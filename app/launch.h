@@ -26,6 +26,6 @@ struct LaunchSteps {
 void Launch(const LaunchOptions& options, const LaunchSteps& steps);
 
 // The same in a given directory (ending in "\"). A failing step throws and stops the launch.
-void LaunchIn(const std::string& program_dir, const LaunchOptions& options, const LaunchSteps& steps);
+void LaunchIn(const std::string& programDir, const LaunchOptions& options, const LaunchSteps& steps);
 
 }  // namespace gv

@@ -21,8 +21,8 @@ SingleInstance::~SingleInstance() {
 
 UINT BringUpMessage() { return RegisterWindowMessageA("Gorvale FE: bring up"); }
 
-void BringUpRunningLauncher(const char* window_class, const char* caption) {
-  HWND window = FindWindowA(window_class, caption);
+void BringUpRunningLauncher(const char* windowClass, const char* caption) {
+  HWND window = FindWindowA(windowClass, caption);
   if (!window) return;  // its window is still being made: its start-up shows it
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);

@@ -23,7 +23,7 @@ class SingleInstance {
 };
 
 // Asks the running launcher's main window (found by its class and caption) to come to the front.
-void BringUpRunningLauncher(const char* window_class, const char* caption);
+void BringUpRunningLauncher(const char* windowClass, const char* caption);
 
 // The message that asks the main window to come to the front, restored if minimised. Posted by
 // a second start; a window still under its splash lets its start-up bring it up as usual.

@@ -1,11 +1,13 @@
 // Restore: the section's entries in runs per component, rebuilt into properties of the
 // description tree and applied through the loader one by one.
+#include "store/apply_entries.h"
+
 #include <algorithm>
 
 #include "framework/core/component_reader.h"
-#include "store/property_entries.h"
-#include "store/section_lines.h"
-#include "store/store_walk.h"
+#include "store/collect_entries.h"
+#include "store/entries/property_entries.h"
+#include "store/entries/section_lines.h"
 
 namespace gv::store {
 

@@ -32,11 +32,11 @@ void TAutoObjectStore::SetComponent(fw::Component* component) {
   if (component_ && store && component_ == store->Owner()) isForm_ = true;
 }
 
-void TAutoObjectStore::SetIsForm(bool is_form) {
+void TAutoObjectStore::SetIsForm(bool isForm) {
   TAutoPropertiesStore* store = Store();
   if (!store || !store->IsLoading()) return;
-  isForm_ = is_form;
-  if (is_form) SetComponent(store->Owner());
+  isForm_ = isForm;
+  if (isForm) SetComponent(store->Owner());
 }
 
 const fw::ClassInfo& TAutoObjectsStore::StaticClass() {

@@ -27,7 +27,7 @@ class TAutoObjectStore : public fw::TCollectionItem {
 
   // The item stands for the store's window. Takes effect only while the store is loaded.
   bool IsForm() const { return isForm_; }
-  void SetIsForm(bool is_form);
+  void SetIsForm(bool isForm);
 
   // Names of top-level published properties of Component, matched without regard to case.
   fw::TStrings* StoredProp() { return &storedProp_; }

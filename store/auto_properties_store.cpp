@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "framework/core/property_builders.h"
+#include "store/apply_entries.h"
+#include "store/collect_entries.h"
 #include "store/effective_names.h"
-#include "store/store_walk.h"
 
 namespace gv {
 
@@ -125,9 +126,9 @@ std::string TAutoPropertiesStore::TakeRestoreReport() {
 }
 
 void TAutoPropertiesStore::Loaded() {
-  const bool was_loading = IsLoading();
+  const bool wasLoading = IsLoading();
   fw::Component::Loaded();
-  if (was_loading) HookOwner();
+  if (wasLoading) HookOwner();
   // A damaged settings file must not keep the window from being created.
   if (active_) WithErrorsReported(&TAutoPropertiesStore::Restore);
 }
@@ -145,8 +146,8 @@ void TAutoPropertiesStore::HookOwner() {
   if (!self_) self_ = std::make_shared<TAutoPropertiesStore*>(this);
   keptCloseQuery_ = hooks_->CloseQueryHandler();
   keptDestroy_ = hooks_->DestroyHandler();
-  hooks_->SetCloseQueryHandler([self = self_](fw::Component* sender, bool& can_close) {
-    if (*self) (*self)->OwnerCloseQuery(sender, can_close);
+  hooks_->SetCloseQueryHandler([self = self_](fw::Component* sender, bool& canClose) {
+    if (*self) (*self)->OwnerCloseQuery(sender, canClose);
   });
   // Keeps the name of the handler it stands for, so that the window's text still names it.
   hooks_->SetDestroyHandler(fw::Method{keptDestroy_.name, [self = self_](fw::Component* sender) {
@@ -167,10 +168,10 @@ void TAutoPropertiesStore::UnhookOwner() {
   keptDestroy_ = fw::Method{};
 }
 
-void TAutoPropertiesStore::OwnerCloseQuery(fw::Component* sender, bool& can_close) {
-  if (keptCloseQuery_) keptCloseQuery_(sender, can_close);
+void TAutoPropertiesStore::OwnerCloseQuery(fw::Component* sender, bool& canClose) {
+  if (keptCloseQuery_) keptCloseQuery_(sender, canClose);
   savedInCloseQuery_ = false;
-  if (can_close && active_ && hooks_ && hooks_->HasWindowHandle()) {
+  if (canClose && active_ && hooks_ && hooks_->HasWindowHandle()) {
     WithErrorsReported(&TAutoPropertiesStore::Save);
     savedInCloseQuery_ = true;
   }

@@ -11,8 +11,7 @@
 #include "framework/core/component.h"
 #include "framework/core/method.h"
 #include "store/auto_objects_store.h"
-#include "store/store_platform.h"
-#include "store/store_walk.h"
+#include "store/platform/store_platform.h"
 
 namespace gv {
 
@@ -70,9 +69,6 @@ class TAutoPropertiesStore : public fw::Component {
   // reported it: a save later in the same close would write the same values, or fail the same
   // way and report it a second time.
   bool SavedInCloseQuery() const { return savedInCloseQuery_; }
-  // True when a restore found the settings file there but unreadable: from then on Save writes
-  // nothing, so that the file is kept as it is.
-  bool KeepsUnreadableFile() const { return !unreadable_.empty(); }
 
   void Loaded() override;
   void Notification(fw::Component* component) override;
@@ -88,7 +84,7 @@ class TAutoPropertiesStore : public fw::Component {
 
   void HookOwner();
   void UnhookOwner();
-  void OwnerCloseQuery(fw::Component* sender, bool& can_close);
+  void OwnerCloseQuery(fw::Component* sender, bool& canClose);
   void OwnerDestroy(fw::Component* sender);
   // Save or Restore with any error handed to the standard report.
   void WithErrorsReported(void (TAutoPropertiesStore::*step)());

@@ -1,10 +1,11 @@
 // Save: the owner's description tree, walked object by object.
+#include "store/collect_entries.h"
+
 #include <algorithm>
 
 #include "framework/core/component_writer.h"
 #include "framework/core/text_util.h"
-#include "store/property_entries.h"
-#include "store/store_walk.h"
+#include "store/entries/property_entries.h"
 
 namespace gv::store {
 
@@ -44,8 +45,8 @@ class Collector {
 
  private:
   void Collect(const fw::desc::Object& object, fw::Component& component, const TAutoObjectStore& item) {
-    const std::string key_prefix = component.Name() + ".";
-    const std::string section_prefix = OwnerChain(component);
+    const std::string keyPrefix = component.Name() + ".";
+    const std::string sectionPrefix = OwnerChain(component);
     const std::vector<std::string>& kept = item.StoredProp()->Lines();
     std::vector<std::string> handled;
     for (const fw::desc::Property& property : object.props) {
@@ -53,8 +54,8 @@ class Collector {
       const std::string name = property.name.substr(0, property.name.find('.'));
       if (!Contains(kept, name)) continue;
       std::vector<std::string> found;
-      FlattenProperty(property, "", section_prefix, binary_, found);
-      for (const std::string& entry : found) entries.push_back(key_prefix + entry);
+      FlattenProperty(property, "", sectionPrefix, binary_, found);
+      for (const std::string& entry : found) entries.push_back(keyPrefix + entry);
       handled.push_back(name);
     }
     // Values the description leaves out (defaults, properties not stored there) of enumeration
@@ -63,7 +64,7 @@ class Collector {
       if (Contains(handled, name)) continue;
       const fw::PropInfo* prop = component.Class().FindProperty(name);
       if (!prop || prop->kind != fw::PropKind::Enum) continue;
-      entries.push_back(key_prefix + name + "=" + EnumIdent(*prop, component));
+      entries.push_back(keyPrefix + name + "=" + EnumIdent(*prop, component));
     }
   }
 

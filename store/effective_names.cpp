@@ -16,8 +16,8 @@ std::string ExtractFileName(std::string_view path) { return std::string(path.sub
 // The extension (from the last "." of the file name part) replaced by ext, or ext appended.
 std::string ChangeFileExt(std::string_view path, std::string_view ext) {
   const size_t dot = path.find_last_of('.');
-  const bool has_ext = dot != std::string_view::npos && dot >= FileNameStart(path);
-  return std::string(has_ext ? path.substr(0, dot) : path) + std::string(ext);
+  const bool hasExt = dot != std::string_view::npos && dot >= FileNameStart(path);
+  return std::string(hasExt ? path.substr(0, dot) : path) + std::string(ext);
 }
 
 }  // namespace

@@ -126,8 +126,8 @@ struct PropInfo {
 
  private:
   template <class A>
-  A Erased(bool right_kind) const {
-    if (!right_kind) WrongKind();
+  A Erased(bool rightKind) const {
+    if (!rightKind) WrongKind();
     return A{reinterpret_cast<decltype(A::get)>(get_), reinterpret_cast<decltype(A::set)>(set_)};
   }
   [[noreturn]] void WrongKind() const;

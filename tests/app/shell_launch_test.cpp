@@ -25,9 +25,9 @@ using test::ScratchDir;
 
 // What the stand-in received for `options`, launched from `dir` under its executable's name.
 std::string LaunchAndRecord(const ScratchDir& dir, const LaunchOptions& options) {
-  const std::string stand_in = ProgramDirectory() + "quake.exe";
+  const std::string standIn = ProgramDirectory() + "quake.exe";
   const std::string exe = dir.Path() + ChooseExecutable(options);
-  EXPECT_TRUE(::CopyFileA(stand_in.c_str(), exe.c_str(), FALSE)) << exe;
+  EXPECT_TRUE(::CopyFileA(standIn.c_str(), exe.c_str(), FALSE)) << exe;
   std::vector<std::string> order;
   LaunchSteps steps;
   steps.save = [&order] { order.push_back("save"); };

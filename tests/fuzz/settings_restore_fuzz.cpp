@@ -24,7 +24,7 @@
 #include "framework/core/property_builders.h"
 #include "framework/core/text_util.h"
 #include "store/auto_properties_store.h"
-#include "store/memory_sections.h"
+#include "store/native_stand_ins/memory_sections.h"
 #include "tests/framework/core/test_components.h"
 
 namespace {

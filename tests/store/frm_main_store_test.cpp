@@ -56,7 +56,7 @@ TEST_F(MainWindowStoreTest, ASaveOfTheDesignValuesWritesTheSettingsFileInWindowO
   MakeWindow();
   Store()->Save();
   const std::string text = gv::test::SettingsFileBytes();
-  const std::string first_lines =
+  const std::string firstLines =
       "[settings]\r\n"
       "IntEdit1.Text=''1''\r\n"
       "IntEdit2.Text=''1''\r\n"
@@ -67,7 +67,7 @@ TEST_F(MainWindowStoreTest, ASaveOfTheDesignValuesWritesTheSettingsFileInWindowO
       "CheckBox9.Checked=False\r\n"
       "CheckBox1.Checked=False\r\n"
       "IntEdit5.Text=''1''\r\n";
-  EXPECT_EQ(text.substr(0, first_lines.size()), first_lines);
+  EXPECT_EQ(text.substr(0, firstLines.size()), firstLines);
   for (const char* line : {"\r\nRadioButton1.Checked=True\r\n", "\r\nRadioButton2.Checked=False\r\n",
                            "\r\nIntEdit10.Text=''18''\r\n", "\r\nIntEdit11.Text=''640''\r\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line;

@@ -51,12 +51,12 @@ TEST(SaveUnderKillTest, EachFileHoldsTheOldOrTheNewStateWholeWheneverTheSaveIsEn
   const std::string dir = scratch.Path().substr(0, scratch.Path().size() - 1);
   const std::string ini = dir + "\\Zelt.ini", bin = dir + "\\Zelt.bin";
   ASSERT_TRUE(RunToEnd("\"" + dir + "\" A"));
-  const std::string ini_a = test::ReadFileBytes(ini), bin_a = test::ReadFileBytes(bin);
+  const std::string iniA = test::ReadFileBytes(ini), binA = test::ReadFileBytes(bin);
   ASSERT_TRUE(RunToEnd("\"" + dir + "\" B"));
-  const std::string ini_b = test::ReadFileBytes(ini), bin_b = test::ReadFileBytes(bin);
-  ASSERT_NE(ini_a, ini_b);
-  ASSERT_NE(bin_a, bin_b);
-  ASSERT_NE(ini_a.find("[settings]\r\nEdit1.Text=''aaa"), std::string::npos);
+  const std::string iniB = test::ReadFileBytes(ini), binB = test::ReadFileBytes(bin);
+  ASSERT_NE(iniA, iniB);
+  ASSERT_NE(binA, binB);
+  ASSERT_NE(iniA.find("[settings]\r\nEdit1.Text=''aaa"), std::string::npos);
 
   const unsigned seed = std::random_device{}();
   std::printf("[ info     ] seed %u\n", seed);
@@ -64,13 +64,13 @@ TEST(SaveUnderKillTest, EachFileHoldsTheOldOrTheNewStateWholeWheneverTheSaveIsEn
   // Up to 30 ms after the first save: a save here takes a few milliseconds (most of it the flush),
   // so the instants fall all over the several saves that follow.
   std::uniform_int_distribution<int> instant(0, 30000);
-  const std::string event_name = "gorvale_saver_" + std::to_string(GetCurrentProcessId());
-  HANDLE started = CreateEventA(nullptr, TRUE, FALSE, event_name.c_str());
-  int seen_a = 0, seen_b = 0;
+  const std::string eventName = "gorvale_saver_" + std::to_string(GetCurrentProcessId());
+  HANDLE started = CreateEventA(nullptr, TRUE, FALSE, eventName.c_str());
+  int seenA = 0, seenB = 0;
   constexpr int kInstants = 200;
   for (int i = 0; i < kInstants; ++i) {
     ResetEvent(started);
-    HANDLE saver = StartSaver("\"" + dir + "\" loop " + event_name);
+    HANDLE saver = StartSaver("\"" + dir + "\" loop " + eventName);
     ASSERT_NE(saver, nullptr);
     HANDLE both[] = {started, saver};
     ASSERT_EQ(WaitForMultipleObjects(2, both, FALSE, 30000), WAIT_OBJECT_0)
@@ -80,19 +80,19 @@ TEST(SaveUnderKillTest, EachFileHoldsTheOldOrTheNewStateWholeWheneverTheSaveIsEn
     TerminateProcess(saver, 9);
     WaitForSingleObject(saver, 30000);
     CloseHandle(saver);
-    const std::string ini_now = test::ReadFileBytes(ini), bin_now = test::ReadFileBytes(bin);
-    EXPECT_TRUE(ini_now == ini_a || ini_now == ini_b)
-        << "Zelt.ini ended " << us << " us after the first save holds " << ini_now.size() << " bytes";
-    EXPECT_TRUE(bin_now == bin_a || bin_now == bin_b)
-        << "Zelt.bin ended " << us << " us after the first save holds " << bin_now.size() << " bytes";
+    const std::string iniNow = test::ReadFileBytes(ini), binNow = test::ReadFileBytes(bin);
+    EXPECT_TRUE(iniNow == iniA || iniNow == iniB)
+        << "Zelt.ini ended " << us << " us after the first save holds " << iniNow.size() << " bytes";
+    EXPECT_TRUE(binNow == binA || binNow == binB)
+        << "Zelt.bin ended " << us << " us after the first save holds " << binNow.size() << " bytes";
     if (HasFailure()) break;
-    (ini_now == ini_a ? seen_a : seen_b) += 1;
+    (iniNow == iniA ? seenA : seenB) += 1;
   }
   CloseHandle(started);
   std::printf("[ info     ] %d instants: settings file in state A %d times, in state B %d times\n", kInstants,
-              seen_a, seen_b);
-  EXPECT_GT(seen_a, 0);
-  EXPECT_GT(seen_b, 0);
+              seenA, seenB);
+  EXPECT_GT(seenA, 0);
+  EXPECT_GT(seenB, 0);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "store/section_lines.h"
+#include "store/entries/section_lines.h"
 #include "tests/store/store_test_components.h"
 
 namespace gv::store_test {

@@ -54,9 +54,9 @@ class StoreFormTest : public ::testing::Test {
   }
 
   // Reads the test form; its store restores from the settings file at once.
-  void MakeForm(const std::function<void(fw::TForm*)>& before_read = nullptr) {
+  void MakeForm(const std::function<void(fw::TForm*)>& beforeRead = nullptr) {
     form_ = new TStoreTestForm(nullptr);
-    if (before_read) before_read(form_);
+    if (beforeRead) beforeRead(form_);
     const std::string text =
         "object StoreForm: TStoreTestForm\n"
         "  object Edit1: TTestEdit\n    Text = 'hello'\n  end\n"
@@ -112,7 +112,7 @@ TEST_F(StoreFormTest, SettingsFileRoundTripThroughTheProfileFunctions) {
 TEST_F(StoreFormTest, CloseQuerySavesOnceTheFormMayCloseAndHasAWindow) {
   bool allow = false;
   MakeForm([&](fw::TForm* form) {
-    form->onCloseQuery = [&](fw::Component*, bool& can_close) { can_close = allow; };
+    form->onCloseQuery = [&](fw::Component*, bool& canClose) { canClose = allow; };
   });
   form_->Close();  // no window yet, and the form's own handler says no
   form_->Handle();

@@ -64,9 +64,9 @@ TEST_F(LifecycleTest, AnUnreadableFileIsReportedOnceAndNoSaveOfTheRunWritesOverI
 TEST_F(LifecycleTest, TheWindowsOwnHandlersAreChainedAndPutBack) {
   std::string log;
   auto window = std::make_unique<TTestWindow>(nullptr);
-  window->onCloseQuery = [&](fw::Component*, bool& can_close) {
+  window->onCloseQuery = [&](fw::Component*, bool& canClose) {
     log += "query ";
-    can_close = false;
+    canClose = false;
   };
   window->onDestroy = fw::Method{"FormDestroy", [&](fw::Component*) { log += "destroy "; }};
   auto* store = new TAutoPropertiesStore(window.get());

@@ -16,11 +16,11 @@ class RestoreTest : public StoreTest {
 };
 
 TEST_F(RestoreTest, ValuesComeBackAfterARestartWhateverTheirKindOrLength) {
-  const std::string long_text = "+name " + std::string(300, 'x') + " it's\r\nend";
+  const std::string longText = "+name " + std::string(300, 'x') + " it's\r\nend";
   const std::string bytes(70, '\x5a');
   {
     auto window = Load();
-    Find<TTestEdit>(window.get(), "Edit1")->SetText(long_text);
+    Find<TTestEdit>(window.get(), "Edit1")->SetText(longText);
     Find<TTestCheckBox>(window.get(), "CheckBox1")->SetChecked(true);
     Find<TTestRadioButton>(window.get(), "RadioButton2")->SetChecked(true);
     Find<TTestListBox>(window.get(), "ListBox1")->Items()->SetStrings({"one", std::string(400, 'l'), ""});
@@ -32,7 +32,7 @@ TEST_F(RestoreTest, ValuesComeBackAfterARestartWhateverTheirKindOrLength) {
   }
   ASSERT_FALSE(storage_.files.StoredLines("Gorvale.bin", "Grid1.Data").empty());
   auto window = Load();  // restored by Loaded
-  EXPECT_EQ(Find<TTestEdit>(window.get(), "Edit1")->Text(), long_text);
+  EXPECT_EQ(Find<TTestEdit>(window.get(), "Edit1")->Text(), longText);
   EXPECT_TRUE(Find<TTestCheckBox>(window.get(), "CheckBox1")->Checked());
   EXPECT_TRUE(Find<TTestRadioButton>(window.get(), "RadioButton2")->Checked());
   EXPECT_FALSE(Find<TTestRadioButton>(window.get(), "RadioButton1")->Checked());

@@ -1,7 +1,7 @@
 #include "tests/store/store_test_components.h"
 
 #include "framework/core/property_builders.h"
-#include "store/section_binary_rows.h"
+#include "store/entries/section_binary_rows.h"
 
 namespace gv::store_test {
 
@@ -44,9 +44,9 @@ void TTestWindow::GetChildren(std::vector<fw::Component*>& children, fw::Compone
 }
 
 bool TTestWindow::CloseQuery() {
-  bool can_close = true;
-  if (onCloseQuery) onCloseQuery(this, can_close);
-  return can_close;
+  bool canClose = true;
+  if (onCloseQuery) onCloseQuery(this, canClose);
+  return canClose;
 }
 
 const fw::ClassInfo& TTestControl::StaticClass() {

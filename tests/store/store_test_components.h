@@ -11,8 +11,8 @@
 #include "framework/core/component.h"
 #include "framework/core/string_list.h"
 #include "store/auto_properties_store.h"
-#include "store/memory_sections.h"
-#include "store/store_platform.h"
+#include "store/native_stand_ins/memory_sections.h"
+#include "store/platform/store_platform.h"
 
 namespace gv::store_test {
 

@@ -1,4 +1,4 @@
-#include "store/ini_section.h"
+#include "store/backends/ini_section.h"
 
 #include <windows.h>
 
@@ -6,9 +6,9 @@
 
 #include "framework/core/error.h"
 #include "framework/core/text_util.h"
-#include "store/profile_text.h"
-#include "store/section_lines.h"
-#include "store/whole_file.h"
+#include "store/backends/whole_file.h"
+#include "store/entries/profile_text.h"
+#include "store/entries/section_lines.h"
 
 namespace gv::store {
 
@@ -17,8 +17,8 @@ namespace {
 // The section's entries as the profile functions list them: "key=value" strings separated by
 // nulls. They are never longer than the file they come from; the room to spare is for a file
 // that another program makes longer between the two reads.
-std::string SectionText(const std::string& file, const std::string& section, size_t file_size) {
-  std::string buffer(2 * file_size + 4096, '\0');
+std::string SectionText(const std::string& file, const std::string& section, size_t fileSize) {
+  std::string buffer(2 * fileSize + 4096, '\0');
   const DWORD length = GetPrivateProfileSectionA(section.c_str(), buffer.data(),
                                                  static_cast<DWORD>(buffer.size()), file.c_str());
   buffer.resize(std::min<size_t>(length, buffer.size()));

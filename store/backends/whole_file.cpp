@@ -1,4 +1,4 @@
-#include "store/whole_file.h"
+#include "store/backends/whole_file.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "store/section_lines.h"
+#include "store/entries/section_lines.h"
 
 #include "framework/core/text_util.h"
 

@@ -16,13 +16,12 @@
 
 namespace gv::store {
 
-// Appends the entries of one property. key_prefix goes in front of every key (empty at a
-// component's top level); section_prefix is the owner chain of the component
+// Appends the entries of one property. keyPrefix goes in front of every key (empty at a
+// component's top level); sectionPrefix is the owner chain of the component
 // ("frmMain.Win95SpeedButton2."), which with the key prefix and the property path names the
 // binary-data section of a property.
-void FlattenProperty(const fw::desc::Property& property, const std::string& key_prefix,
-                     const std::string& section_prefix, BinaryRows& binary,
-                     std::vector<std::string>& entries);
+void FlattenProperty(const fw::desc::Property& property, const std::string& keyPrefix,
+                     const std::string& sectionPrefix, BinaryRows& binary, std::vector<std::string>& entries);
 
 // One entry of a component: its key without the component's name ("Checked",
 // "Lines.Strings(0)", "Items<item(1)>.Width") and its value text. number tells the entry apart

@@ -1,9 +1,9 @@
-#include "store/registry_section.h"
+#include "store/backends/registry_section.h"
 
 #include <windows.h>
 
 #include "framework/core/error.h"
-#include "store/section_lines.h"
+#include "store/entries/section_lines.h"
 
 namespace gv::store {
 

@@ -1,13 +1,13 @@
 // Property values between the description tree and settings entries: every kind of value,
 // both ways, and entries that do not parse.
-#include "store/property_entries.h"
+#include "store/entries/property_entries.h"
 
 #include <gtest/gtest.h>
 
 #include "framework/core/desc_parser.h"
 #include "framework/core/desc_writer.h"
-#include "store/memory_sections.h"
-#include "store/section_binary_rows.h"
+#include "store/entries/section_binary_rows.h"
+#include "store/native_stand_ins/memory_sections.h"
 
 namespace gv::store {
 namespace {
@@ -18,9 +18,9 @@ namespace desc = fw::desc;
 class PropertyEntriesTest : public ::testing::Test {
  protected:
   // The entries of every property of a one-object text.
-  Lines Flatten(const std::string& body, const std::string& owner_chain = "frmMain.Comp.") {
+  Lines Flatten(const std::string& body, const std::string& ownerChain = "frmMain.Comp.") {
     Lines entries;
-    for (const desc::Property& p : Parse(body).props) FlattenProperty(p, "", owner_chain, rows_, entries);
+    for (const desc::Property& p : Parse(body).props) FlattenProperty(p, "", ownerChain, rows_, entries);
     rows_.Commit();
     return entries;
   }

@@ -1,4 +1,4 @@
-#include "store/store_hooks_win32.h"
+#include "store/platform/store_hooks_win32.h"
 
 #include <utility>
 

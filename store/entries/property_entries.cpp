@@ -1,4 +1,4 @@
-#include "store/property_entries.h"
+#include "store/entries/property_entries.h"
 
 #include <string_view>
 #include <utility>
@@ -15,9 +15,9 @@ using fw::desc::Property;
 using fw::desc::Value;
 
 // Binary data of a row or more: its rows to a section of their own, named by the entry "{}".
-void FlattenBinaryRows(const std::string& key, const std::string& bytes, const std::string& section_prefix,
+void FlattenBinaryRows(const std::string& key, const std::string& bytes, const std::string& sectionPrefix,
                        BinaryRows& binary, std::vector<std::string>& entries) {
-  const std::string section = section_prefix + key;
+  const std::string section = sectionPrefix + key;
   entries.push_back(key + "{}=" + section);
   std::vector<std::string> rows;
   for (size_t i = 0; i < bytes.size(); i += fw::desc::kBinaryRowBytes)
@@ -103,14 +103,14 @@ class Rebuilder {
       return i;
     }
     int item = -1;
-    std::vector<Entry> item_entries;
-    const auto close_item = [&] {
+    std::vector<Entry> itemEntries;
+    const auto closeItem = [&] {
       if (item < 0) return;
       std::vector<fw::desc::Item>& items = collection.value.items;
       while (items.size() <= static_cast<size_t>(item)) items.push_back({});
-      for (Property& p : Properties(item_entries, depth + 1))
+      for (Property& p : Properties(itemEntries, depth + 1))
         items[static_cast<size_t>(item)].props.push_back(std::move(p));
-      item_entries.clear();
+      itemEntries.clear();
     };
     for (; i < entries.size() && Continues(entries[i].key, '<', name); ++i) {
       const std::string& key = entries[i].key;
@@ -122,12 +122,12 @@ class Rebuilder {
         continue;
       }
       if (number != item) {
-        close_item();
+        closeItem();
         item = number;
       }
-      item_entries.push_back({key.substr(end + 2), entries[i].value, entries[i].number});
+      itemEntries.push_back({key.substr(end + 2), entries[i].value, entries[i].number});
     }
-    close_item();
+    closeItem();
     out.push_back(std::move(collection));
     return i;
   }
@@ -160,10 +160,9 @@ class Rebuilder {
 
 }  // namespace
 
-void FlattenProperty(const Property& property, const std::string& key_prefix,
-                     const std::string& section_prefix, BinaryRows& binary,
-                     std::vector<std::string>& entries) {
-  const std::string key = key_prefix + property.name;
+void FlattenProperty(const Property& property, const std::string& keyPrefix, const std::string& sectionPrefix,
+                     BinaryRows& binary, std::vector<std::string>& entries) {
+  const std::string key = keyPrefix + property.name;
   const Value& value = property.value;
   if (value.type == Value::Type::List && !value.list.empty()) {
     for (size_t n = 0; n < value.list.size(); ++n)
@@ -172,14 +171,14 @@ void FlattenProperty(const Property& property, const std::string& key_prefix,
   }
   if (value.type == Value::Type::Collection && !value.items.empty()) {
     for (size_t n = 0; n < value.items.size(); ++n) {
-      const std::string item_prefix = key + "<item(" + std::to_string(n) + ")>.";
+      const std::string itemPrefix = key + "<item(" + std::to_string(n) + ")>.";
       for (const Property& inner : value.items[n].props)
-        FlattenProperty(inner, item_prefix, section_prefix, binary, entries);
+        FlattenProperty(inner, itemPrefix, sectionPrefix, binary, entries);
     }
     return;
   }
   if (value.type == Value::Type::Binary && value.text.size() >= fw::desc::kBinaryRowBytes)
-    return FlattenBinaryRows(key, value.text, section_prefix, binary, entries);
+    return FlattenBinaryRows(key, value.text, sectionPrefix, binary, entries);
   entries.push_back(key + "=" + fw::desc::WriteValue(value, 0));
 }
 

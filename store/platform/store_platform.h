@@ -1,7 +1,7 @@
 // What the settings store needs of the platform it runs on: the running program's file name, the
 // places that keep sections and binary rows, the owner window's close-query and destroy handlers,
 // and the standard error report. The store itself stays free of platform code; the Win32 glue
-// lives in store_platform_win32.cpp and store_hooks_win32.cpp.
+// lives in platform/store_platform_win32.cpp and platform/store_hooks_win32.cpp.
 #pragma once
 
 #include <exception>
@@ -12,17 +12,13 @@
 #include "framework/core/method.h"
 #include "store/storage_interfaces.h"
 
-namespace fw {
-class Component;
-}
-
 namespace gv::store {
 
 // The handlers of a window that the store takes over while it lives: it puts its own in their
 // place, chains to the ones it replaced and puts those back when it goes.
 class OwnerHooks {
  public:
-  using CloseQuery = std::function<void(fw::Component* sender, bool& can_close)>;
+  using CloseQuery = std::function<void(fw::Component* sender, bool& canClose)>;
 
   virtual ~OwnerHooks() = default;
   virtual bool HasWindowHandle() const = 0;
@@ -48,8 +44,8 @@ class StorePlatform {
   virtual void ReportError(const std::exception& error) = 0;
 };
 
-// The platform of this build: store_platform_win32.cpp in the Windows tree,
-// store_platform_native.cpp (in-memory sections, no windows) elsewhere.
+// The platform of this build: platform/store_platform_win32.cpp in the Windows tree,
+// native_stand_ins/store_platform_native.cpp (in-memory sections, no windows) elsewhere.
 std::unique_ptr<StorePlatform> MakeStorePlatform();
 
 }  // namespace gv::store

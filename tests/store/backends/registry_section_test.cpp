@@ -1,6 +1,6 @@
 // The registry back-end against the real registry, under a test key of HKEY_CURRENT_USER that is
 // deleted before and after every test.
-#include "store/registry_section.h"
+#include "store/backends/registry_section.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -133,14 +133,14 @@ TEST_F(RegistrySectionTest, AValueOfAnotherTypeIsLeftOutAndReported) {
 
 TEST_F(RegistrySectionTest, Errors) {
   // Key names stop at 255 characters and value names at 16383.
-  const std::string long_section(300, 's');
-  EXPECT_EQ(ErrorOf([&] { registry_.WriteSection(kPath, long_section, {"A=1"}); }),
-            "Failed to create key " + long_section);
-  const std::string long_name(20000, 'n');
+  const std::string longSection(300, 's');
+  EXPECT_EQ(ErrorOf([&] { registry_.WriteSection(kPath, longSection, {"A=1"}); }),
+            "Failed to create key " + longSection);
+  const std::string longName(20000, 'n');
   EXPECT_EQ(ErrorOf([&] {
-              registry_.WriteSection(kPath, "settings", {"A=1", long_name + "=1"});
+              registry_.WriteSection(kPath, "settings", {"A=1", longName + "=1"});
             }),
-            "Failed to set data for '" + long_name + "'");
+            "Failed to set data for '" + longName + "'");
   EXPECT_EQ(registry_.ReadSection(kPath, "settings"), (Lines{"A=1"}));  // partly written stays so
 }
 

@@ -1,9 +1,7 @@
-#include "store/profile_text.h"
-
-#include <algorithm>
+#include "store/entries/profile_text.h"
 
 #include "framework/core/text_util.h"
-#include "store/section_lines.h"
+#include "store/entries/section_lines.h"
 
 namespace gv::store {
 

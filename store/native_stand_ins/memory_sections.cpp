@@ -1,8 +1,8 @@
-#include "store/memory_sections.h"
+#include "store/native_stand_ins/memory_sections.h"
 
 #include "framework/core/error.h"
 #include "framework/core/text_util.h"
-#include "store/section_lines.h"
+#include "store/entries/section_lines.h"
 
 namespace gv::store {
 

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "store/memory_sections.h"
-#include "store/section_binary_rows.h"
-#include "store/store_platform.h"
+#include "store/entries/section_binary_rows.h"
+#include "store/native_stand_ins/memory_sections.h"
+#include "store/platform/store_platform.h"
 
 namespace gv::store {
 

@@ -1,13 +1,10 @@
-// The two halves of the settings store's work on a window: collecting the entries of the kept
-// properties from the window's description tree, and applying the entries of a section back,
-// entry by entry.
+// Collecting the entries of the kept properties from a window's description tree, for a save.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "framework/core/component.h"
 #include "store/auto_objects_store.h"
 #include "store/storage_interfaces.h"
 
@@ -23,11 +20,5 @@ fw::Component* ResolveComponent(fw::Component* owner, std::string_view name);
 // or more goes to binary.
 std::vector<std::string> CollectEntries(fw::Component* owner, const TAutoObjectsStore& items,
                                         BinaryRows& binary);
-
-// Applies every entry of the section that can be applied to the components of window, as
-// reading the window would; entries of the store itself are passed over. Each entry that
-// cannot be applied leaves its property as it was and is added to skipped, in section order.
-void ApplyEntries(fw::Component* window, const fw::Component* store, const std::vector<std::string>& lines,
-                  BinaryRows& binary, std::vector<SkippedEntry>& skipped);
 
 }  // namespace gv::store

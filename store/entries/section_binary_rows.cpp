@@ -1,4 +1,4 @@
-#include "store/section_binary_rows.h"
+#include "store/entries/section_binary_rows.h"
 
 namespace gv::store {
 

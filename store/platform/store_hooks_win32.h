@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "store/store_platform.h"
+#include "store/platform/store_platform.h"
 
 namespace gv::store {
 

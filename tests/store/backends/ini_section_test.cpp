@@ -1,5 +1,5 @@
 // The profile-file back-end against the real profile functions, in a file of the temp directory.
-#include "store/ini_section.h"
+#include "store/backends/ini_section.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "framework/core/error.h"
-#include "store/section_binary_rows.h"
+#include "store/entries/section_binary_rows.h"
 #include "tests/support/file_bytes.h"
 
 namespace gv::store {
@@ -154,9 +154,9 @@ TEST_F(IniSectionTest, LongValuesRoundTripWhole) {
 TEST_F(IniSectionTest, FailedWritesNameTheFile) {
   // Under Wine the read-only attribute does not stop a write; a missing directory or a directory
   // in the file's place does.
-  const std::string in_missing_dir = TempPath("no_such_dir\\settings.ini");
+  const std::string inMissingDir = TempPath("no_such_dir\\settings.ini");
   CreateDirectoryA(file_.c_str(), nullptr);
-  for (const std::string& file : {in_missing_dir, file_}) {
+  for (const std::string& file : {inMissingDir, file_}) {
     try {
       ini_.WriteSection(file, "settings", {"A=1"});
       ADD_FAILURE() << "no error for " << file;

@@ -1,10 +1,10 @@
-#include "store/section_lines.h"
+#include "store/entries/section_lines.h"
 
 #include <gtest/gtest.h>
 
 #include "framework/core/error.h"
-#include "store/memory_sections.h"
-#include "store/section_binary_rows.h"
+#include "store/entries/section_binary_rows.h"
+#include "store/native_stand_ins/memory_sections.h"
 
 namespace gv::store {
 namespace {

@@ -1,4 +1,4 @@
-#include "store/profile_text.h"
+#include "store/entries/profile_text.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +15,11 @@ TEST(ProfileTextTest, LinesComeOutAsWritingEachEntryInTurnLeavesThem) {
 }
 
 TEST(ProfileTextTest, ASectionReplacesItselfInPlaceAndEverythingElseStaysByteForByte) {
-  const std::string others_before = "; written by hand\r\n[Other]\r\nA=1\r\n\r\n";
-  const std::string others_after = "[more] \nB = 2\n; the end";
-  const std::string text = others_before + " [SETTINGS] \r\nOld=1\r\n; gone\r\nOld2=2\r\n\r\n" + others_after;
+  const std::string othersBefore = "; written by hand\r\n[Other]\r\nA=1\r\n\r\n";
+  const std::string othersAfter = "[more] \nB = 2\n; the end";
+  const std::string text = othersBefore + " [SETTINGS] \r\nOld=1\r\n; gone\r\nOld2=2\r\n\r\n" + othersAfter;
   EXPECT_EQ(ReplaceSections(text, {{"settings", {"New=1", "New2='2'"}}}),
-            others_before + "[settings]\r\nNew=1\r\nNew2=''2''\r\n\r\n" + others_after);
+            othersBefore + "[settings]\r\nNew=1\r\nNew2=''2''\r\n\r\n" + othersAfter);
   // A second section of the same name goes; the first reads as the section anyway.
   EXPECT_EQ(
       ReplaceSections("[settings]\r\nA=1\r\n[x]\r\nX=1\r\n[Settings]\r\nB=2\r\n", {{"settings", {"C=3"}}}),

@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include "framework/win32/application.h"
-#include "store/ini_section.h"
-#include "store/registry_section.h"
-#include "store/section_binary_rows.h"
-#include "store/store_hooks_win32.h"
-#include "store/store_platform.h"
+#include "store/backends/ini_section.h"
+#include "store/backends/registry_section.h"
+#include "store/entries/section_binary_rows.h"
+#include "store/platform/store_hooks_win32.h"
+#include "store/platform/store_platform.h"
 
 namespace gv::store {
 
