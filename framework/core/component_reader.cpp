@@ -185,7 +185,7 @@ void Reader::Assign(Persistent* target, const PropInfo& prop, const desc::Proper
       return;
     }
     case PropKind::Event:
-      if (events_ == EventNames::kRefuse) throw Error("Handlers are not assigned from here");
+      if (events_ == EventNames::kRefuse) throw Error("Event handlers are not set from outside the program");
       [[fallthrough]];
     case PropKind::Component:
       if (value.type != Value::Type::Ident) InvalidValue();

@@ -32,9 +32,9 @@ using SkipHandler = std::function<void(const desc::Property& property, const Err
 // property that fails (no such property, a value of the wrong kind, a name that resolves to
 // nothing) is handed to it and the rest go on; inside a collection each property of each item
 // counts on its own.
-// With EventNames::kRefuse an event property (inside collection items too) is not bound: it
-// fails with "Handlers are not assigned from here", for properties that come from outside the
-// program, whose handler names would choose what a click runs.
+// With EventNames::kRefuse an event property (inside collection items too) is not bound: it fails
+// with "Event handlers are not set from outside the program", for properties that come from
+// outside the program, whose handler names would choose what a click runs.
 enum class EventNames { kBind, kRefuse };
 void ApplyProperties(Component* component, const std::vector<desc::Property>& props, Component* window,
                      const SkipHandler& skipped = nullptr, EventNames events = EventNames::kBind);

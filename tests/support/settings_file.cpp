@@ -11,7 +11,11 @@ std::string SettingsPath() {
   return std::string(dir) + "\\Zelt.ini";
 }
 
-void ForgetSettings() { ::DeleteFileA(SettingsPath().c_str()); }
+// A directory in the file's place is what a test of an unreadable file leaves when it is cut
+// short; it would make every later start report an unreadable file.
+void ForgetSettings() {
+  if (!::DeleteFileA(SettingsPath().c_str())) ::RemoveDirectoryA(SettingsPath().c_str());
+}
 
 std::string SettingsFileBytes() { return ReadFileBytes(SettingsPath()); }
 

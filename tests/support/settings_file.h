@@ -7,8 +7,8 @@ namespace gv::test {
 
 // Zelt.ini in the Windows directory.
 std::string SettingsPath();
-// Deletes Zelt.ini in the Windows directory, so that the main window starts with its design
-// values.
+// Deletes Zelt.ini in the Windows directory (or an empty directory in its place), so that the
+// main window starts with its design values.
 void ForgetSettings();
 // Zelt.ini's bytes; "" when there is none.
 std::string SettingsFileBytes();
