@@ -22,6 +22,7 @@
 #include "app/launch.h"
 #include "controls/register_controls.h"
 #include "framework/stdctrls/check_box.h"
+#include "framework/stdctrls/register_std_controls.h"
 #include "framework/win32/application.h"
 #include "framework/win32/framework_setup.h"
 #include "store/auto_properties_store.h"
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
   fw::TApplication* app = fw::Application();
   app->SetWindowClassName("GorvaleBenchWindow");
   fw::SetUpFramework();
+  fw::RegisterStdControlClasses();
   gv::RegisterControlClasses();
   gv::RegisterStoreClasses();
   app->SetTitle("OEM Gorvale FE");
