@@ -12,13 +12,6 @@ namespace {
 
 class DamagedSettings : public Scenario {
  protected:
-  // The user's settings: some changed from the design values.
-  KeptValues Users() const {
-    KeptValues kept = DesignValues();
-    kept.Check("CheckBox7").Check("CheckBox9").Text("IntEdit1", "3").Text("Edit1", "ranger");
-    return kept;
-  }
-
   // The settings file of values with the bad lines put in at line `at` of the section.
   static std::string WithBadLines(const KeptValues& values, const std::vector<std::string>& bad, size_t at) {
     const std::string good = values.SettingsFile();

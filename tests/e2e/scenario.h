@@ -26,6 +26,12 @@ class Scenario : public ::testing::Test {
 
   const FormOutline& Outline() const { return *outline_; }
   KeptValues DesignValues() const { return KeptValues(*outline_); }
+  // A user's settings: some changed from the design values.
+  KeptValues Users() const {
+    KeptValues kept = DesignValues();
+    kept.Check("CheckBox7").Check("CheckBox9").Text("IntEdit1", "3").Text("Edit1", "ranger");
+    return kept;
+  }
   const QuakeDir& Dir() const { return *dir_; }
   // Puts the launcher into another Quake directory, below the scratch folder.
   void UseQuakeDir(const std::string& nested) { dir_ = std::make_unique<QuakeDir>(nested); }

@@ -12,12 +12,6 @@ namespace {
 
 class SettingsFaults : public Scenario {
  protected:
-  KeptValues Users() const {
-    KeptValues kept = DesignValues();
-    kept.Check("CheckBox7").Check("CheckBox9").Text("IntEdit1", "3").Text("Edit1", "ranger");
-    return kept;
-  }
-
   // Zelt.ini opened as another program may hold it: without sharing, until Release.
   struct HeldFile {
     HANDLE handle = ::CreateFileA(test::SettingsPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
